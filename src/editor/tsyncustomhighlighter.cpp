@@ -1,0 +1,120 @@
+#include "editor/tsyncustomhighlighter.h"
+
+#include "settings/inifile.h"
+
+#include <algorithm>
+
+TSynCustomHighlighter::TSynCustomHighlighter() = default;
+TSynCustomHighlighter::~TSynCustomHighlighter() = default;
+
+TSynHighlighterAttributes* TSynCustomHighlighter::attribute(int index) const
+{
+    if (index < 0 || index >= attrCount())
+        return nullptr;
+    return m_attributes[std::size_t(index)].get();
+}
+
+TSynHighlighterAttributes* TSynCustomHighlighter::attributeByName(const QString& name) const
+{
+    for (const auto& a : m_attributes)
+        if (a->name().compare(name, Qt::CaseInsensitive) == 0)
+            return a.get();
+    return nullptr;
+}
+
+TSynHighlighterAttributes* TSynCustomHighlighter::addAttribute(const QString& name)
+{
+    if (TSynHighlighterAttributes* existing = attributeByName(name))
+        return existing;
+    auto attr = std::make_unique<TSynHighlighterAttributes>(name, this);
+    TSynHighlighterAttributes* raw = attr.get();
+    auto pos = std::lower_bound(m_attributes.begin(), m_attributes.end(), name,
+                                [](const auto& a, const QString& n) {
+                                    return a->name().compare(n, Qt::CaseInsensitive) < 0;
+                                });
+    m_attributes.insert(pos, std::move(attr));
+    for (std::size_t i = 0; i < m_attributes.size(); ++i)
+        m_attributes[i]->m_index = int(i);
+    return raw;
+}
+
+void TSynCustomHighlighter::SaveAttributesToIni(IniFile& ini) const
+{
+    for (const auto& a : m_attributes) {
+        ini.WriteInteger(a->name(), QStringLiteral("Background"), a->background());
+        ini.WriteInteger(a->name(), QStringLiteral("Foreground"), a->foreground());
+        ini.WriteInteger(a->name(), QStringLiteral("Style"), a->style());
+    }
+}
+
+void TSynCustomHighlighter::LoadAttributesFromIni(const IniFile& ini)
+{
+    const QString bg = QStringLiteral("Background");
+    const QString fg = QStringLiteral("Foreground");
+    const QString st = QStringLiteral("Style");
+    for (const auto& a : m_attributes) {
+        if (ini.ReadSection(a->name()).isEmpty())
+            continue;
+        TColor background = ini.ValueExists(a->name(), bg) ? ini.ReadInteger(a->name(), bg, a->background())
+                                                            : a->background();
+        TColor foreground = ini.ValueExists(a->name(), fg) ? ini.ReadInteger(a->name(), fg, a->foreground())
+                                                            : a->foreground();
+        int style = a->style();
+        if (ini.ValueExists(a->name(), st)) {
+            const int bits = ini.ReadInteger(a->name(), st, a->style());
+            style = (bits & fsBold) | (bits & fsItalic) | (bits & fsUnderline) | (bits & fsStrikeOut);
+        }
+        a->assign(foreground, background, style);
+    }
+}
+
+void TSynCustomHighlighter::SetLine(std::string_view line, int lineNumber)
+{
+    m_line = line;
+    m_lineNumber = lineNumber;
+    m_run = 0;
+    m_tokenPos = 0;
+    Next();
+}
+
+void TSynCustomHighlighter::Next()
+{
+    m_tokenPos = m_run;
+    if (m_run >= m_line.size()) {
+        m_tokenKind = TokenKind::Null;
+        return;
+    }
+    scanToken();
+    if (m_run <= m_tokenPos) // a scanner must consume at least one byte
+        m_run = m_tokenPos + 1;
+    if (m_run > m_line.size())
+        m_run = m_line.size();
+}
+
+QString TSynCustomHighlighter::GetTokenText() const
+{
+    const std::string_view t = GetToken();
+    return QString::fromLatin1(t.data(), qsizetype(t.size()));
+}
+
+int TSynCustomHighlighter::addChangeListener(ChangeListener listener)
+{
+    const int id = m_nextListenerId++;
+    m_listeners.emplace_back(id, std::move(listener));
+    return id;
+}
+
+void TSynCustomHighlighter::removeChangeListener(int id)
+{
+    m_listeners.erase(std::remove_if(m_listeners.begin(), m_listeners.end(),
+                                     [id](const auto& l) { return l.first == id; }),
+                      m_listeners.end());
+}
+
+void TSynCustomHighlighter::attributeChanged()
+{
+    // Copy: a listener may remove itself.
+    const auto listeners = m_listeners;
+    for (const auto& l : listeners)
+        l.second();
+}

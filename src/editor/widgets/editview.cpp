@@ -1,0 +1,102 @@
+#include "editor/widgets/editview.h"
+
+#include "editor/widgets/tsynedit.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+
+EditView::EditView(TSynEdit* owner) : QsciScintillaBase(owner), m_owner(owner) {}
+
+bool EditView::event(QEvent* e)
+{
+    // Not accepting the override lets the main window's menu shortcuts take
+    // the key first; keys no shortcut wants still arrive as key presses.
+    if (e->type() == QEvent::ShortcutOverride) {
+        e->ignore();
+        return false;
+    }
+    return QsciScintillaBase::event(e);
+}
+
+void EditView::keyPressEvent(QKeyEvent* e)
+{
+    if (!m_owner->handleKeyPress(e))
+        QsciScintillaBase::keyPressEvent(e);
+}
+
+void EditView::keyReleaseEvent(QKeyEvent* e)
+{
+    m_owner->handleKeyRelease(e);
+    QsciScintillaBase::keyReleaseEvent(e);
+}
+
+void EditView::mousePressEvent(QMouseEvent* e)
+{
+    m_owner->handleMousePress(e);
+    QsciScintillaBase::mousePressEvent(e);
+}
+
+void EditView::contextMenuEvent(QContextMenuEvent* e)
+{
+    m_owner->handleContextMenu(e->globalPos());
+}
+
+void EditView::dragEnterEvent(QDragEnterEvent* e)
+{
+    if (e->mimeData()->hasUrls()) {
+        if (m_owner->options() & eoDropFiles)
+            e->acceptProposedAction();
+        else
+            e->ignore();
+        return;
+    }
+    if (!(m_owner->options() & eoDragDropEditing)) {
+        e->ignore();
+        return;
+    }
+    QsciScintillaBase::dragEnterEvent(e);
+}
+
+void EditView::dragMoveEvent(QDragMoveEvent* e)
+{
+    if (e->mimeData()->hasUrls()) {
+        if (m_owner->options() & eoDropFiles)
+            e->acceptProposedAction();
+        else
+            e->ignore();
+        return;
+    }
+    if (!(m_owner->options() & eoDragDropEditing)) {
+        e->ignore();
+        return;
+    }
+    QsciScintillaBase::dragMoveEvent(e);
+}
+
+void EditView::dropEvent(QDropEvent* e)
+{
+    if (m_owner->handleDrop(e->mimeData())) {
+        e->acceptProposedAction();
+        return;
+    }
+    if (!(m_owner->options() & eoDragDropEditing)) {
+        e->ignore();
+        return;
+    }
+    QsciScintillaBase::dropEvent(e);
+}
+
+void EditView::paintEvent(QPaintEvent* e)
+{
+    m_owner->refreshSpecialLines();
+    QsciScintillaBase::paintEvent(e);
+}
+
+bool EditView::focusNextPrevChild(bool next)
+{
+    // Tab is handled as a key; focus moves only when the owner asks.
+    if (m_allowFocusChange)
+        return QWidget::focusNextPrevChild(next);
+    return false;
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "settings/tcolor.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <stdexcept>
+
+// Raised when an INI file cannot be written; the message is
+// "Unable to write to " + path.
+class IniWriteError : public std::runtime_error {
+public:
+    explicit IniWriteError(const QString& message);
+    QString message() const { return QString::fromUtf8(what()); }
+};
+
+// Raised when a colour value is neither a colour name nor an integer; the
+// message is "'<text>' is not a valid integer value".
+class IniConversionError : public std::runtime_error {
+public:
+    explicit IniConversionError(const QString& message);
+    QString message() const { return QString::fromUtf8(what()); }
+};
+
+// A store over one INI file in the private-profile format: section and key
+// names match ignoring letter case; a value is the text after the first "="
+// with blanks trimmed, at most 2047 characters when read back. Nothing is
+// cached: every read parses the file, every write rewrites it at once
+// (atomically), so two stores on one file always agree. Lines that are
+// neither sections nor keys survive rewrites. Single reads and writes are
+// safe to run from several threads at once.
+class IniFile {
+public:
+    explicit IniFile(QString path);
+
+    const QString& fileName() const { return m_path; }
+
+    QString ReadString(const QString& section, const QString& key, const QString& defaultValue) const;
+    int ReadInteger(const QString& section, const QString& key, int defaultValue) const;
+    bool ReadBool(const QString& section, const QString& key, bool defaultValue) const;
+    // Throws IniConversionError when the stored text is no colour.
+    TColor ReadColor(const QString& section, const QString& key, TColor defaultValue) const;
+
+    // Writes throw IniWriteError when the file cannot be written.
+    void WriteString(const QString& section, const QString& key, const QString& value);
+    void WriteInteger(const QString& section, const QString& key, int value);
+    void WriteBool(const QString& section, const QString& key, bool value);
+    void WriteColor(const QString& section, const QString& key, TColor value);
+
+    void EraseSection(const QString& section);
+    void DeleteKey(const QString& section, const QString& key);
+
+    bool SectionExists(const QString& section) const;
+    bool ValueExists(const QString& section, const QString& key) const;
+    // Key names of a section, in file order.
+    QStringList ReadSection(const QString& section) const;
+    QStringList ReadSections() const;
+
+    static constexpr int MaxValueLength = 2047;
+
+private:
+    QString m_path;
+};
+
+// Integer conversion as the store reads it: optional sign and decimal digits,
+// "0x"/"0X" or "$" for hexadecimal; anything else is no integer.
+std::optional<int> parseIniInteger(const QString& text);

@@ -1,0 +1,44 @@
+#include "editor/textsearch.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct FindCase {
+    const char* name;
+    const char* text;
+    const char* pattern;
+    int options;
+    std::size_t from, to;
+    std::optional<std::size_t> expected;
+};
+
+class TextSearchFind : public ::testing::TestWithParam<FindCase> {};
+
+TEST_P(TextSearchFind, Finds)
+{
+    const FindCase& c = GetParam();
+    const std::string_view text(c.text);
+    const std::size_t to = c.to == std::size_t(-1) ? text.size() : c.to;
+    EXPECT_EQ(TextSearch(c.pattern, c.options).find(text, c.from, to), c.expected);
+}
+
+constexpr std::size_t End = std::size_t(-1);
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TextSearchFind,
+    ::testing::Values(FindCase{"IgnoresCase", "Hello World", "world", 0, 0, End, 6},
+                      FindCase{"MatchCaseMisses", "Hello World", "world", ssoMatchCase, 0, End, std::nullopt},
+                      FindCase{"Latin1Case", "caf\xC9!", "\xE9", 0, 0, End, 3},
+                      FindCase{"WholeWordSkipsPart", "counter count", "count", ssoWholeWord, 0, End, 8},
+                      FindCase{"WholeWordUnderscore", "a_count count_", "count", ssoWholeWord, 0, End, std::nullopt},
+                      FindCase{"FromCaret", "abab", "ab", 0, 1, End, 2},
+                      FindCase{"MatchMustEndByTo", "abcabc", "abc", 0, 0, 2, std::nullopt},
+                      FindCase{"BackwardsTakesLast", "x.x.x", "x", ssoBackwards, 0, End, 4},
+                      FindCase{"BackwardsBeforeCaret", "x.x.x", "x", ssoBackwards, 0, 4, 2},
+                      FindCase{"BackwardsFromStartFindsNothing", "x.x", "x", ssoBackwards, 0, 0, std::nullopt},
+                      FindCase{"NonLetterFirstByte", "a{b{c", "{c", 0, 0, End, 3},
+                      FindCase{"EmptyPattern", "abc", "", 0, 0, End, std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
