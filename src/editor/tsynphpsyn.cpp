@@ -446,7 +446,7 @@ void TSynPHPSyn::scanNumber()
     m_tokenKind = TokenKind::Number;
 }
 
-// $name, and $$name for variable variables; a lone $ before {expr}.
+// $name, and $$name for variable variables; a bare run of $ before {expr}.
 void TSynPHPSyn::scanVariable()
 {
     const std::size_t n = m_line.size();
@@ -456,8 +456,6 @@ void TSynPHPSyn::scanVariable()
     if (p < n && kClass[static_cast<unsigned char>(m_line[p])] == ccWord)
         while (p < n && isWordChar(m_line[p]))
             ++p;
-    else
-        p = m_run + 1;
     m_run = p;
     m_tokenKind = TokenKind::Variable;
 }
