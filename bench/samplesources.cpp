@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <string_view>
-#include <vector>
 
 namespace {
 
@@ -14,10 +13,7 @@ public:
         m_state = m_state * 6364136223846793005ULL + 1442695040888963407ULL;
         return unsigned(m_state >> 33) % bound;
     }
-    template <std::size_t N> std::string_view pick(const std::string_view (&words)[N])
-    {
-        return words[next(N)];
-    }
+    template <std::size_t N> std::string_view pick(const std::string_view (&words)[N]) { return words[next(N)]; }
 
 private:
     std::uint64_t m_state = 0x5eed;
@@ -49,18 +45,25 @@ private:
     int m_wanted;
 };
 
-constexpr std::string_view kTypes[] = {"int", "long", "double", "String", "boolean", "char", "List<String>",
-                                       "Map<String, Integer>"};
-constexpr std::string_view kNames[] = {"count", "index", "total", "buffer", "result", "value", "name", "offset",
-                                       "limit", "cursor", "width", "height"};
-constexpr std::string_view kNumbers[] = {"0", "1", "42", "0x7F", "1_000_000", "3.14159", "2.5e-3", "100L",
-                                         "0b1010", "077", "1.0f", "65535"};
-constexpr std::string_view kStrings[] = {"\"hello, world\"", "\"path/to/file.txt\"", "\"a \\\"quoted\\\" word\"",
-                                         "\"tab\\tnewline\\n\"", "\"\"", "\"Cannot open file \\\"%s\\\".\""};
-constexpr std::string_view kWords[] = {"Returns", "the", "number", "of", "lines", "read", "from", "stream",
-                                       "while", "keeping", "state", "current", "value", "when", "empty"};
+constexpr std::string_view kTypes[] = {"int",     "long", "double",       "String",
+                                       "boolean", "char", "List<String>", "Map<String, Integer>"};
+constexpr std::string_view kNames[] = {"count", "index",  "total", "buffer", "result", "value",
+                                       "name",  "offset", "limit", "cursor", "width",  "height"};
+constexpr std::string_view kNumbers[] = {"0",      "1",    "42",     "0x7F", "1_000_000", "3.14159",
+                                         "2.5e-3", "100L", "0b1010", "077",  "1.0f",      "65535"};
+constexpr std::string_view kStrings[] = {"\"hello, world\"",
+                                         "\"path/to/file.txt\"",
+                                         "\"a \\\"quoted\\\" word\"",
+                                         "\"tab\\tnewline\\n\"",
+                                         "\"\"",
+                                         "\"Cannot open file \\\"%s\\\".\""};
+constexpr std::string_view kWords[] = {"Returns", "the",     "number", "of",      "lines", "read", "from", "stream",
+                                       "while",   "keeping", "state",  "current", "value", "when", "empty"};
 
-std::string numbered(std::string_view stem, int n) { return std::string(stem) + std::to_string(n); }
+std::string numbered(std::string_view stem, int n)
+{
+    return std::string(stem) + std::to_string(n);
+}
 
 void javaComment(LineSink& out, Dice& dice, std::string_view indent, bool doc)
 {
@@ -89,7 +92,9 @@ void javaStatement(LineSink& out, Dice& dice, std::string_view indent)
     case 4: out.add(indent, "System.out.println(", dice.pick(kStrings), " + ", a, "[i] + ',' + '\\n');"); break;
     case 5: out.add(indent, "// ", dice.pick(kWords), " ", dice.pick(kWords), " the ", a, " before use"); break;
     case 6: out.add(indent, "result.put(", dice.pick(kStrings), ", Integer.valueOf(", a, " >>> 1)); // cache"); break;
-    case 7: out.add(indent, a, "++; ", b, "--; /* inline */ ", a, " ^= ", b, " | 0xFF & ", dice.pick(kNumbers), ";"); break;
+    case 7:
+        out.add(indent, a, "++; ", b, "--; /* inline */ ", a, " ^= ", b, " | 0xFF & ", dice.pick(kNumbers), ";");
+        break;
     default: out.add(indent, "return ", a, " == ", b, " || !", a, ".isEmpty();"); break;
     }
 }
@@ -154,8 +159,7 @@ std::string generateJavaSource(int lines)
 namespace {
 
 constexpr std::string_view kTags[] = {"p", "div", "span", "li", "td", "h2", "em", "strong", "blockquote"};
-constexpr std::string_view kEntities[] = {"&amp;", "&lt;", "&gt;", "&copy;", "&nbsp;", "&#169;", "&eacute;",
-                                          "&quot;"};
+constexpr std::string_view kEntities[] = {"&amp;", "&lt;", "&gt;", "&copy;", "&nbsp;", "&#169;", "&eacute;", "&quot;"};
 constexpr std::string_view kClasses[] = {"\"row\"", "\"col-md-4 item\"", "'note'", "\"nav active\"", "main"};
 
 void htmlText(LineSink& out, Dice& dice, std::string_view indent)
@@ -164,7 +168,11 @@ void htmlText(LineSink& out, Dice& dice, std::string_view indent)
     std::string text;
     for (unsigned w = 0, m = 3 + dice.next(7); w < m; ++w) {
         text += dice.pick(kWords);
-        text += dice.next(5) == 0 ? std::string(" ") + std::string(dice.pick(kEntities)) + " " : std::string(" ");
+        text += ' ';
+        if (dice.next(5) == 0) {
+            text += dice.pick(kEntities);
+            text += ' ';
+        }
     }
     switch (dice.next(5)) {
     case 0:
@@ -172,7 +180,10 @@ void htmlText(LineSink& out, Dice& dice, std::string_view indent)
         out.add(indent, "  ", text, "<a href=\"page.html#top\" title='Go up'>up</a>");
         out.add(indent, "</", tag, ">");
         break;
-    case 1: out.add(indent, "<img src=\"images/photo.png\" alt=\"A photo\" width=120 height=\"80\" border=0>"); break;
+    case 1:
+        out.add(indent, "<img src=\"images/photo.png\" alt=\"A photo\" width=120 "
+                        "height=\"80\" border=0>");
+        break;
     case 2:
         out.add(indent, "<!-- ", text);
         out.add(indent, "     still inside the comment <b>not a tag</b> -->");
@@ -193,7 +204,8 @@ std::string generateHtmlSource(int lines)
     out.add("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">");
     out.add("<html lang=\"en\">");
     out.add("<head>");
-    out.add("  ", "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\">");
+    out.add("  ", "<meta http-equiv=\"Content-Type\" content=\"text/html; "
+                  "charset=iso-8859-1\">");
     out.add("  ", "<title>Benchmark page &mdash; sample</title>");
     out.add("  ", "<link rel=\"stylesheet\" type=\"text/css\" href=\"style.css\">");
     out.add("</head>");
@@ -211,7 +223,8 @@ std::string generateHtmlSource(int lines)
         for (unsigned i = 0, items = 3 + dice.next(6); i < items; ++i)
             htmlText(out, dice, "    ");
         out.add("  ", "</ul>");
-        out.add("  ", "<form action=\"/cgi-bin/submit.pl\" method=\"post\"><input type=\"text\" name=\"q\" "
+        out.add("  ", "<form action=\"/cgi-bin/submit.pl\" method=\"post\"><input "
+                      "type=\"text\" name=\"q\" "
                       "value=\"search here\"><input type=submit></form>");
     }
     return out.take();

@@ -15,11 +15,15 @@ public:
 
     // Real time per iteration, in seconds.
     std::optional<double> secondsPerIteration(const std::string& name) const;
+    // CPU time per iteration, in seconds; steadier than real time on a busy
+    // machine.
+    std::optional<double> cpuSecondsPerIteration(const std::string& name) const;
     std::optional<double> bytesPerSecond(const std::string& name) const;
 
 private:
     struct Figures {
         double seconds = 0;
+        double cpuSeconds = 0;
         double bytesPerSecond = 0;
         bool fromMean = false;
     };
