@@ -52,6 +52,11 @@ bool isUpper(unsigned char c) { return c >= 'A' && c <= 'Z'; }
 // bytes above 126 and word characters are refused so that bad input cannot
 // open a text that nothing visible closes.
 bool isDelimiter(unsigned char c) { return c > ' ' && c < 0x7F && !isWordChar(c); }
+// What may follow "%" where a term is due: %name, %$ref, %{...}, %::name, %+, %-.
+bool startsHash(unsigned char c) { return isWordStart(c) || c == '$' || c == '{' || c == ':' || c == '+' || c == '-'; }
+
+// The byte at i, or 0 past the end, so look-ahead needs no bounds test.
+unsigned char byteAt(std::string_view s, std::size_t i) { return i < s.size() ? static_cast<unsigned char>(s[i]) : 0; }
 
 unsigned char closingDelimiter(unsigned char open)
 {
@@ -469,49 +474,31 @@ void TSynPerlSyn::scanSpace()
 
 void TSynPerlSyn::scanCode()
 {
-    const auto c = static_cast<unsigned char>(m_line[m_run]);
-    const std::size_t n = m_line.size();
-    const auto next = [&](std::size_t ahead) -> unsigned char {
-        return m_run + ahead < n ? static_cast<unsigned char>(m_line[m_run + ahead]) : 0;
-    };
-    if (kClass[c] == ccSpace) {
+    const auto c = byteAt(m_line, m_run);
+    const auto cls = CharClass(kClass[c]);
+    if (cls == ccSpace) {
         scanSpace();
         return;
     }
-    if (c == '#') {
-        m_run = n;
+    if (cls == ccHash) {
+        m_run = m_line.size();
         m_tokenKind = TokenKind::Comment;
         return;
     }
+    // The "use" and "->" context lasts to the next token that is no blank.
     const bool afterUse = m_afterUse;
     const bool bareName = m_bareName;
     m_afterUse = m_bareName = false;
-    switch (kClass[c]) {
+    const unsigned char next = byteAt(m_line, m_run + 1);
+    switch (cls) {
     case ccWord: scanWord(afterUse, bareName); break;
     case ccDigit: scanNumber(); break;
-    case ccDot:
-        if (m_expectTerm && isDigit(next(1)))
-            scanNumber();
-        else
-            scanOperator();
-        break;
     case ccQuote: openQuote(c, 0, false); break;
     case ccDollar: scanDollar(); break;
     case ccAt: scanSigil(); break;
-    case ccPercent: {
-        const unsigned char h = next(1);
-        if (m_expectTerm && (isWordStart(h) || h == '$' || h == '{' || h == ':' || h == '+' || h == '-'))
-            scanSigil();
-        else
-            scanOperator();
-        break;
-    }
-    case ccSlash:
-        if (m_expectTerm)
-            openQuote(c, 0, true); // a pattern where a term is due
-        else
-            scanOperator();
-        break;
+    case ccDot: m_expectTerm && isDigit(next) ? scanNumber() : scanOperator(); break;
+    case ccPercent: m_expectTerm && startsHash(next) ? scanSigil() : scanOperator(); break;
+    case ccSlash: m_expectTerm ? openQuote(c, 0, true) : scanOperator(); break; // a pattern where a term is due
     case ccLess:
         if (!(m_expectTerm && tryHereDoc()))
             scanOperator();
@@ -606,9 +593,8 @@ bool TSynPerlSyn::tryQuoteOperator(std::string_view word)
 
 void TSynPerlSyn::scanNumber()
 {
-    const std::size_t n = m_line.size();
+    const auto at = [this](std::size_t i) { return byteAt(m_line, i); };
     std::size_t p = m_run;
-    const auto at = [&](std::size_t i) -> unsigned char { return i < n ? static_cast<unsigned char>(m_line[i]) : 0; };
     if (at(p) == '0' && (at(p + 1) | 0x20) == 'x') {
         for (p += 2; isHexDigit(at(p)) || at(p) == '_';)
             ++p;
@@ -637,9 +623,9 @@ void TSynPerlSyn::scanNumber()
 
 void TSynPerlSyn::scanDollar()
 {
+    const auto at = [this](std::size_t i) { return byteAt(m_line, i); };
     const std::size_t n = m_line.size();
     std::size_t p = m_run + 1;
-    const auto at = [&](std::size_t i) -> unsigned char { return i < n ? static_cast<unsigned char>(m_line[i]) : 0; };
     const auto startsName = [&](std::size_t i) { return isWordStart(at(i)) || (at(i) == ':' && at(i + 1) == ':'); };
     if (at(p) == '#') { // $#array, or $# before {expr} and $ref
         ++p;

@@ -45,6 +45,8 @@ bool isWordChar(unsigned char c) { return kClass[c] == ccWord || kClass[c] == cc
 bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 bool isHexDigit(unsigned char c) { return isDigit(c) || ((c | 0x20) >= 'a' && (c | 0x20) <= 'f'); }
 bool isBlank(unsigned char c) { return c == ' ' || c == '\t'; }
+// The byte at i, or 0 past the end, so look-ahead needs no bounds test.
+unsigned char byteAt(std::string_view s, std::size_t i) { return i < s.size() ? static_cast<unsigned char>(s[i]) : 0; }
 unsigned char lower(unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; }
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b)
@@ -289,63 +291,61 @@ void TSynPHPSyn::beginLine()
 
 void TSynPHPSyn::scanCode()
 {
-    const auto c = static_cast<unsigned char>(m_line[m_run]);
-    const std::size_t n = m_line.size();
-    const unsigned char next = m_run + 1 < n ? static_cast<unsigned char>(m_line[m_run + 1]) : 0;
+    const unsigned char c = byteAt(m_line, m_run);
+    const unsigned char next = byteAt(m_line, m_run + 1);
+    m_tokenKind = TokenKind::Symbol;
     switch (kClass[c]) {
     case ccSpace:
-        while (m_run < n && kClass[static_cast<unsigned char>(m_line[m_run])] == ccSpace)
+        while (kClass[byteAt(m_line, m_run)] == ccSpace)
             ++m_run;
         m_tokenKind = TokenKind::Space;
-        return;
-    case ccWord: scanWord(); return;
-    case ccDigit: scanNumber(); return;
-    case ccDollar: scanVariable(); return;
+        break;
+    case ccWord: scanWord(); break;
+    case ccDigit: scanNumber(); break;
+    case ccDollar: scanVariable(); break;
     case ccQuote:
         m_state = State::Quote;
         m_delimiter = c;
         ++m_run;
         scanQuoteBody();
-        return;
+        break;
     case ccHash:
-        if (next == '[') // an attribute, #[Attr]
-            break;
-        scanLineComment();
-        return;
-    case ccSlash:
-        if (next == '/') {
+        if (next == '[') // #[ opens an attribute
+            ++m_run;
+        else
             scanLineComment();
-            return;
-        }
-        if (next == '*') {
-            m_state = State::Comment;
-            m_run += 2;
-            scanBlockComment();
-            return;
-        }
+        break;
+    case ccSlash:
+        if (next == '/' || next == '*')
+            scanComment(next);
+        else
+            ++m_run;
         break;
     case ccDot:
-        if (isDigit(next)) {
+        if (isDigit(next))
             scanNumber();
-            return;
-        }
+        else
+            ++m_run;
         break;
-    case ccLess: scanLess(); return;
-    case ccQuestion:
-        if (next == '>') { // the close tag
-            m_run += 2;
-            m_tokenKind = TokenKind::Symbol;
-            return;
-        }
-        break;
-    case ccSymbol: break;
+    case ccLess: scanLess(); break;
+    case ccQuestion: m_run += next == '>' ? 2 : 1; break; // ?> closes
+    case ccSymbol: ++m_run; break;
     default:
         ++m_run;
         m_tokenKind = TokenKind::Unknown;
+        break;
+    }
+}
+
+void TSynPHPSyn::scanComment(unsigned char second)
+{
+    if (second == '/') {
+        scanLineComment();
         return;
     }
-    ++m_run;
-    m_tokenKind = TokenKind::Symbol;
+    m_state = State::Comment;
+    m_run += 2;
+    scanBlockComment();
 }
 
 void TSynPHPSyn::scanBlockComment()
@@ -417,9 +417,8 @@ void TSynPHPSyn::scanWord()
 
 void TSynPHPSyn::scanNumber()
 {
-    const std::size_t n = m_line.size();
     std::size_t p = m_run;
-    const auto at = [&](std::size_t i) -> unsigned char { return i < n ? static_cast<unsigned char>(m_line[i]) : 0; };
+    const auto at = [this](std::size_t i) { return byteAt(m_line, i); };
     const unsigned char radix = at(p) == '0' ? (at(p + 1) | 0x20) : 0;
     if (radix == 'x') {
         for (p += 2; isHexDigit(at(p)) || at(p) == '_';)

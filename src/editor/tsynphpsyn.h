@@ -30,6 +30,7 @@ private:
 
     void beginLine();
     void scanCode();
+    void scanComment(unsigned char second);
     void scanBlockComment();
     void scanLineComment();
     void scanQuoteBody();
