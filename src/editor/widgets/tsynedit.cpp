@@ -221,9 +221,12 @@ Result<void> TSynEdit::loadFromFile(const QString& path)
     const SplitText split = splitLines(bytes.value());
     m_lineEnd = split.style;
     m_finalBreak = split.finalBreak;
+    // Loading is no edit: no change notice follows it.
+    m_loading = true;
     send(S::SCI_CLEARALL);
     m_marks.clear();
     m_view->SendScintilla(S::SCI_ADDTEXT, uintptr_t(split.text.size()), split.text.constData());
+    m_loading = false;
     send(S::SCI_EMPTYUNDOBUFFER);
     send(S::SCI_SETSAVEPOINT);
     send(S::SCI_GOTOPOS, 0);
@@ -684,6 +687,8 @@ void TSynEdit::onModified(int position, int modificationType, int length, int li
 
 void TSynEdit::scheduleChange()
 {
+    if (m_loading)
+        return;
     // Handlers run once the change is complete: Scintilla refuses edits made
     // from inside its own modification notice.
     if (m_changePending)

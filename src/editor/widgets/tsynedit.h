@@ -222,6 +222,7 @@ private:
     int m_deleteFirstLine = 0;
     int m_deleteLines = 0;
     bool m_changePending = false;
+    bool m_loading = false;
     std::vector<std::pair<int, std::function<void(TSynEdit*)>>> m_destroyNotifications;
     int m_nextNotificationId = 1;
 };

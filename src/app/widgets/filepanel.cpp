@@ -1,0 +1,115 @@
+#include "app/widgets/filepanel.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileSystemModel>
+#include <QListView>
+#include <QStorageInfo>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+FilePanel::FilePanel(QWidget* parent) : QWidget(parent)
+{
+    DriveComboBox3 = new QComboBox(this);
+    DriveComboBox3->setObjectName(QStringLiteral("DriveComboBox3"));
+    QStringList roots{QStringLiteral("/"), QDir::homePath()};
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
+        if (volume.isValid() && volume.isReady() && !roots.contains(volume.rootPath()) &&
+            !volume.rootPath().startsWith(QLatin1String("/proc")) &&
+            !volume.rootPath().startsWith(QLatin1String("/sys")) &&
+            !volume.rootPath().startsWith(QLatin1String("/dev")) &&
+            !volume.rootPath().startsWith(QLatin1String("/run")))
+            roots << volume.rootPath();
+    DriveComboBox3->addItems(roots);
+
+    m_dirs = new QFileSystemModel(this);
+    m_dirs->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    m_dirs->setRootPath(QStringLiteral("/"));
+    DirectoryListBox3 = new QTreeView(this);
+    DirectoryListBox3->setObjectName(QStringLiteral("DirectoryListBox3"));
+    DirectoryListBox3->setModel(m_dirs);
+    DirectoryListBox3->setHeaderHidden(true);
+    for (int c = 1; c < m_dirs->columnCount(); ++c)
+        DirectoryListBox3->hideColumn(c);
+
+    m_files = new QFileSystemModel(this);
+    m_files->setFilter(QDir::Files);
+    m_files->setNameFilterDisables(false);
+    m_files->setOption(QFileSystemModel::DontWatchForChanges, false);
+    FileListBox3 = new QListView(this);
+    FileListBox3->setObjectName(QStringLiteral("FileListBox3"));
+    FileListBox3->setModel(m_files);
+
+    FilterComboBox1 = new QComboBox(this);
+    FilterComboBox1->setObjectName(QStringLiteral("FilterComboBox1"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(DriveComboBox3);
+    layout->addWidget(DirectoryListBox3, 1);
+    layout->addWidget(FileListBox3, 1);
+    layout->addWidget(FilterComboBox1);
+
+    connect(DriveComboBox3, &QComboBox::currentTextChanged, this, [this](const QString& root) { setDirectory(root); });
+    connect(DirectoryListBox3, &QTreeView::clicked, this,
+            [this](const QModelIndex& index) { setDirectory(m_dirs->filePath(index)); });
+    connect(FileListBox3, &QListView::doubleClicked, this,
+            [this](const QModelIndex& index) { emit fileActivated(m_files->filePath(index)); });
+    connect(FilterComboBox1, &QComboBox::activated, this, [this](int) { setFileMask(filterMask()); });
+    setDirectory(QDir::homePath());
+}
+
+void FilePanel::setFilterEntries(const std::vector<std::pair<QString, QString>>& entries)
+{
+    const int keep = FilterComboBox1->currentIndex();
+    FilterComboBox1->clear();
+    for (const auto& [description, mask] : entries)
+        FilterComboBox1->addItem(description, mask);
+    if (keep >= 0 && keep < FilterComboBox1->count())
+        FilterComboBox1->setCurrentIndex(keep);
+}
+
+int FilePanel::filterIndex() const { return FilterComboBox1->currentIndex(); }
+
+void FilePanel::setFilterIndex(int index)
+{
+    if (index >= 0 && index < FilterComboBox1->count())
+        FilterComboBox1->setCurrentIndex(index);
+}
+
+QString FilePanel::filterMask() const { return FilterComboBox1->currentData().toString(); }
+
+void FilePanel::setFileMask(const QString& mask)
+{
+    m_mask = mask;
+    QStringList masks;
+    for (const QString& m : mask.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        masks << m.trimmed();
+    // "*.*" means every file here, also those without a dot.
+    if (masks.contains(QStringLiteral("*.*")))
+        masks = {QStringLiteral("*")};
+    m_files->setNameFilters(masks); // QFileSystemModel matches ignoring letter case
+}
+
+QString FilePanel::directory() const { return m_files->rootPath(); }
+
+void FilePanel::setDirectory(const QString& path)
+{
+    m_files->setRootPath(path);
+    FileListBox3->setRootIndex(m_files->index(path));
+    const QModelIndex dir = m_dirs->index(path);
+    DirectoryListBox3->setCurrentIndex(dir);
+    DirectoryListBox3->scrollTo(dir);
+}
+
+QString FilePanel::selectedFile() const
+{
+    const QModelIndex index = FileListBox3->currentIndex();
+    return index.isValid() ? m_files->filePath(index) : QString();
+}
+
+void FilePanel::fitBoxes(int margin)
+{
+    DriveComboBox3->setFixedWidth(std::max(20, width() - margin));
+    FilterComboBox1->setFixedWidth(std::max(20, width() - margin));
+}

@@ -1,0 +1,151 @@
+#pragma once
+
+#include "settings/customlanguages.h"
+#include "workspace/widgets/editorhost.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+class FilePanel;
+class IniFile;
+class MainMenus;
+class QMdiArea;
+class QPlainTextEdit;
+class QSplitter;
+class QTabWidget;
+class QTimer;
+class QTreeWidget;
+class QWidget;
+class TEditForm;
+class ToolPages;
+
+// The frame window: the left tool pages with the file panel, the MDI area
+// of editor windows, the bottom panes with the open-files list, the menus,
+// the settings store and the timers. Every command acts on the active
+// editor window.
+class TMainForm : public QMainWindow, public EditorHost {
+    Q_OBJECT
+public:
+    explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // Settings.
+    std::unique_ptr<IniFile> SettingsIni;
+    QString SettingsPath;
+    // State of the open documents.
+    int OpenDocumentCount = 0;
+    QString CurrentExtension;
+    bool ClosingFromList = false;
+    bool ErrorLineActive = false;
+    QString ProjectCatalog;
+    QString ImagesFolder = QStringLiteral("images");
+
+    // Components other parts reach.
+    QMdiArea* mdiArea = nullptr;
+    ToolPages* toolPages = nullptr;
+    QTabWidget* PageControl3 = nullptr;
+    QTabWidget* PageControl4 = nullptr;
+    QTreeWidget* ListView1 = nullptr;
+    QTreeWidget* KompilerErrors = nullptr;
+    QPlainTextEdit* REDebugLog = nullptr;
+    QPlainTextEdit* KompilatorLogTxt = nullptr;
+    QPlainTextEdit* REDebugVar = nullptr;
+    FilePanel* filePanel = nullptr;
+    MainMenus* menus = nullptr;
+    QTimer* AutosaveTimer = nullptr;
+    QTimer* OneTimeTimer = nullptr;
+
+    TEditForm* GetActiveEditor() const;
+    void FindUnitFileName(QString& fileName) const;
+    std::vector<TEditForm*> editors() const; // in window order
+    TEditForm* AddUnit(const QString& name, const QString& extension);
+    TEditForm* MakeUnit(const QString& extension);
+    TEditForm* MakeUnitByName(const QString& name, const QString& text);
+    void LoadFile(const QString& path);
+    bool AllreadyOpen(const QString& fileName) const;
+    bool CloseAll();
+    void UpdateListView1ItemSize();
+    void SkrivTekstenTilEditor(const QString& text); // write the text to the editor
+
+    // Menus and panels by document kind.
+    void EnableMainMenu();
+    void DisableMainMenu();
+    void EnableGeneralButtons(bool enable);
+    void EnableDisableTabs(bool show);
+    void ViewJavaInMainMenu(bool show);
+    void ViewMainMenu(const QString& extension);
+    void UpdateMaskAndJTab();
+    void PopupMenuItemsUpdate(const QString& extension);
+    void LoadUserSettings();
+    void UpdateColorsInEditor();
+    void LoadShortcuts();
+    void UpdateFilesFilter();
+    void LoadCustomLanglistFromFile();
+
+    // Commands.
+    void Load1Click();
+    void Save1Click();
+    void SaveAs1Click();
+    void Saveall1Click();
+    void Close1Click();
+    void TileHorizontally1Click();
+    void TileVertically1Click();
+    void MinimizeAll1Click();
+    void Nexteditorwindow1Click();
+    void Previouseditorwindow1Click();
+    void Gotodocumentwindow1Click();
+    void Delete1Click();
+    void Linenumbers1Click();
+    void Specialcharacters1Click();
+    void Tools1Click();
+    void Messagepane1Click();
+    void AutosaveTimerTimer();
+    void OneTimeTimerTimer();
+
+    // EditorHost.
+    IniFile& settingsStore() override { return *SettingsIni; }
+    int openDocumentCount() const override { return OpenDocumentCount; }
+    void editorClosing(TEditForm* editor, bool lastWindow) override;
+    void editorActivated(TEditForm* editor) override;
+    bool errorLineActive() const override { return ErrorLineActive; }
+    void setErrorLineActive(bool active) override;
+    bool closingFromList() const override { return ClosingFromList; }
+    void setClosingFromList(bool closing) override { ClosingFromList = closing; }
+    void RemoveItemFromList(const QString& caption) override;
+    void OppdaterListeView(const QString& newCaption, const QString& oldCaption) override;
+    void AddFileToHist(const QString& path) override;
+    QString filesFilter() const override;
+    int filesFilterCount() const override;
+    QString projectCatalog() const override { return ProjectCatalog; }
+    bool lineNumbersChecked() const override;
+    bool completionProposalChecked() const override;
+    bool autocompletionChecked() const override;
+    void LoadLangData(const QString& name, bool withSample) override;
+    void runMainCommand(const QString& objectName) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildLayout();
+    void buildBottomPane();
+    void wireCommands();
+    void FormCreate();
+    bool FormCloseQuery();
+    void FormClose();
+    void applyQuickFind();
+    void showAbout();
+    void reportError(const QString& message);
+    void openFromPanel(const QString& path);
+
+    QWidget* m_leftPanel = nullptr;
+    QSplitter* m_splitter1 = nullptr;
+    QSplitter* m_splitter2 = nullptr;
+    QList<FileFilterEntry> m_filterEntries;
+    bool m_closeConfirmed = false;
+};

@@ -1,0 +1,215 @@
+#include "settings/customlanguages.h"
+
+#include "settings/inifile.h"
+#include "settings/programfolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+const QString kTocSection = QStringLiteral("CustomLanguages");
+
+// A language name is used as a file name. Anything that could name a file in
+// another folder, or no file of its own, gets no file at all. The backslash
+// is refused too: definition files are shared with systems where it is the
+// path separator.
+bool isPlainFileName(const QString& name)
+{
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return false;
+    return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) && !name.contains(QChar(0));
+}
+
+std::optional<QString> fileInFolder(const QString& folder, const QString& name)
+{
+    if (!isPlainFileName(name))
+        return std::nullopt;
+    const QString dir = QDir::cleanPath(programFile(folder));
+    const QString path = QDir::cleanPath(dir + QLatin1Char('/') + name + QStringLiteral(".ini"));
+    // Checked once more on the built path, so no later change to the name
+    // rule can open a way out of the folder.
+    if (QFileInfo(path).path() != dir)
+        return std::nullopt;
+    return path;
+}
+
+// Keys first .. first+count-1 of a section, missing keys read as "".
+QStringList readNumberedList(const IniFile& ini, const QString& section, int first, int count)
+{
+    count = std::clamp(count, 0, MaxCustomListEntries);
+    QStringList out;
+    out.reserve(count);
+    for (int i = 0; i < count; ++i)
+        out.append(ini.ReadString(section, QString::number(first + i), QString()));
+    return out;
+}
+
+QString readFileExt(const QString& name)
+{
+    const auto path = customLanguageFile(name);
+    if (!path)
+        return QString();
+    return IniFile(*path).ReadString(QStringLiteral("FileInfo"), QStringLiteral("FileExt"), QString());
+}
+
+} // namespace
+
+int CustomLanguageDefinition::commentStyles() const
+{
+    return (AnsiComments ? CustomCommentBits::Ansi : 0) | (PascalComments ? CustomCommentBits::Pascal : 0)
+        | (CComments ? CustomCommentBits::C : 0) | (AsmComments ? CustomCommentBits::Asm : 0)
+        | (BasComments ? CustomCommentBits::Bas : 0);
+}
+
+QChar CustomLanguageDefinition::stringDelimiter() const
+{
+    return CComments ? QLatin1Char('"') : QLatin1Char('\'');
+}
+
+QString customLanguagesTocFile()
+{
+    return programFile(QStringLiteral("customlang/toc.ini"));
+}
+
+std::optional<QString> customLanguageFile(const QString& name)
+{
+    return fileInFolder(QStringLiteral("customlang"), name);
+}
+
+std::optional<QString> languageColorFile(const QString& name)
+{
+    return fileInFolder(QStringLiteral("colors/lang"), name);
+}
+
+QStringList LoadCustomLanglistFromFile()
+{
+    const IniFile toc(customLanguagesTocFile());
+    return readNumberedList(toc, kTocSection, 1, toc.ReadInteger(kTocSection, QStringLiteral("Count"), 0));
+}
+
+QStringList customLanguageMenuNames(const QStringList& listed)
+{
+    QStringList names;
+    for (const QString& name : listed) {
+        const auto path = customLanguageFile(name);
+        if (!path || !QFileInfo(*path).isFile())
+            continue;
+        if (names.contains(name, Qt::CaseInsensitive))
+            break;
+        names.append(name);
+    }
+    return names;
+}
+
+CustomLanguageDefinition readCustomLanguageDefinition(const QString& name)
+{
+    CustomLanguageDefinition def;
+    const auto path = customLanguageFile(name);
+    if (!path)
+        return def;
+    const IniFile ini(*path);
+    const QString comments = QStringLiteral("CommentTypes");
+    def.FileExt = ini.ReadString(QStringLiteral("FileInfo"), QStringLiteral("FileExt"), QString());
+    def.PascalComments = ini.ReadBool(comments, QStringLiteral("PascalComments"), false);
+    def.CComments = ini.ReadBool(comments, QStringLiteral("CComments"), false);
+    def.AsmComments = ini.ReadBool(comments, QStringLiteral("AsmComments"), false);
+    def.BasComments = ini.ReadBool(comments, QStringLiteral("BasComments"), false);
+    def.AnsiComments = ini.ReadBool(comments, QStringLiteral("AnsiComments"), false);
+    const QString keywords = QStringLiteral("Keywords");
+    def.keywords = readNumberedList(ini, keywords, 0, ini.ReadInteger(keywords, QStringLiteral("KeyWordsCount"), 0));
+    const QString code = QStringLiteral("Code");
+    def.codeLines = readNumberedList(ini, code, 0, ini.ReadInteger(code, QStringLiteral("CodeLines"), 0));
+    return def;
+}
+
+QString firstFileExtension(const QString& fileExt)
+{
+    // Without a "*" the text is taken from its first character.
+    const qsizetype start = fileExt.indexOf(QLatin1Char('*')) + 1;
+    const qsizetype semicolon = fileExt.indexOf(QLatin1Char(';'));
+    // A ";" in first place counts as none.
+    if (semicolon <= 0)
+        return fileExt.mid(start);
+    // A ";" before the "*" leaves nothing between them.
+    return semicolon > start ? fileExt.mid(start, semicolon - start) : QString();
+}
+
+QList<FileFilterEntry> UpdateFilesFilter()
+{
+    // The HTML mask is *.htm alone although its description names *.html too.
+    QList<FileFilterEntry> entries = {
+        {QStringLiteral("Java (*.java)"), QStringLiteral("*.java")},
+        {QStringLiteral("HTML (*.htm;*.html)"), QStringLiteral("*.htm")},
+        {QStringLiteral("Perl (*.pl;*.perl)"), QStringLiteral("*.pl;*.perl")},
+        {QStringLiteral("PHP (*.php)"), QStringLiteral("*.php")},
+        {QStringLiteral("XML (*.xml)"), QStringLiteral("*.xml")},
+        {QStringLiteral("CSS (*.css)"), QStringLiteral("*.css")},
+        {QStringLiteral("TXT (*.txt)"), QStringLiteral("*.txt")},
+    };
+    for (const QString& name : LoadCustomLanglistFromFile()) {
+        const QString mask = readFileExt(name);
+        entries.append({name + QStringLiteral(" (") + mask + QLatin1Char(')'), mask});
+    }
+    entries.append({QStringLiteral("All files (*.*)"), QStringLiteral("*.*")});
+    return entries;
+}
+
+QString joinFileFilter(const QList<FileFilterEntry>& entries)
+{
+    QStringList fields;
+    for (const FileFilterEntry& e : entries)
+        fields << e.description << e.mask;
+    return fields.join(QLatin1Char('|'));
+}
+
+QStringList toNameFilters(const QList<FileFilterEntry>& entries)
+{
+    QStringList filters;
+    for (const FileFilterEntry& e : entries) {
+        QString patterns = e.mask;
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        filters.append(e.description + QStringLiteral(" (") + patterns + QLatin1Char(')'));
+    }
+    return filters;
+}
+
+std::optional<int> firstFilterEntryContaining(const QList<FileFilterEntry>& entries, const QString& text)
+{
+    if (text.isEmpty())
+        return std::nullopt;
+    for (int i = 0; i < entries.size(); ++i)
+        if (entries[i].description.contains(text))
+            return i;
+    return std::nullopt;
+}
+
+std::optional<int> lastFilterEntryContaining(const QList<FileFilterEntry>& entries, const QString& text)
+{
+    if (text.isEmpty())
+        return std::nullopt;
+    for (int i = int(entries.size()) - 1; i >= 0; --i)
+        if (entries[i].description.contains(text))
+            return i;
+    return std::nullopt;
+}
+
+QString languageNameOfFilterDescription(const QString& description)
+{
+    const qsizetype paren = description.indexOf(QLatin1Char('('));
+    return paren > 0 ? description.left(paren - 1) : QString();
+}
+
+QString FindLangNameFromFilterString(const QString& extension, const QList<FileFilterEntry>& entries)
+{
+    const auto index = firstFilterEntryContaining(entries, extension);
+    return index ? languageNameOfFilterDescription(entries[*index].description) : QString();
+}
+
+QString FindLangNameFromFilterString(const QString& extension)
+{
+    return FindLangNameFromFilterString(extension, UpdateFilesFilter());
+}

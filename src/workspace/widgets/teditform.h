@@ -1,0 +1,116 @@
+#pragma once
+
+#include "settings/tcolor.h"
+
+#include <QMdiSubWindow>
+#include <QPixmap>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+class EditorHost;
+class QLabel;
+class QMenu;
+class TSynEdit;
+class TSynCustomHighlighter;
+class TSynJavaSyn;
+class TSynHTMLSyn;
+class TSynCssSyn;
+class TSynXMLSyn;
+class TSynPerlSyn;
+class TSynPHPSyn;
+class TSynGeneralSyn;
+
+// One open document: an MDI child holding the edit control, the status bar,
+// the context menu, the seven highlighters and the per-document record.
+// The caption (window title) is the document's name.
+class TEditForm : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    explicit TEditForm(EditorHost* host, QWidget* parent = nullptr);
+    ~TEditForm() override;
+
+    // The per-document record.
+    QString FileName;          // full path; empty when never saved
+    bool Modified = false;
+    bool HasFile = false;
+    bool LineNumbersOn = false;
+    QString LanguageName;      // custom language, empty for the built-in kinds
+    int HighlightLine = -1;    // line painted as the error line, -1 for none
+    QStringList TrackedVariables;
+    QString LastChosenMethod;
+
+    TSynEdit* SynEdit1 = nullptr;
+    QString caption() const { return windowTitle(); }
+    void setCaption(const QString& caption) { setWindowTitle(caption); }
+    // Lower-case extension of the caption, with its dot.
+    QString captionExtension() const;
+
+    bool SaveFileNow();
+    // False when the user cancelled or the file could not be written.
+    bool SaveFileAs();
+    void SkrivUtTekst(const QString& text); // SkrivUtTekst: write out the text
+
+    void ChangeSyntaxToJava();
+    void ChangeSyntaxToHTML();
+    void ChangeSyntaxToCSS();
+    void ChangeSyntaxToXML();
+    void ChangeSyntaxToPerl();
+    void ChangeSyntaxToPHP();
+    void ChangeSyntaxToGeneralHighlighter();
+    void ChangeSyntaxToNoHighlighter();
+    TSynGeneralSyn* generalHighlighter() const { return m_general.get(); }
+
+    bool isCaretXYInCommentHTMLv() const;
+    bool isCaretXYInCommentXMLv() const;
+    bool isCaretXYInComment() const;
+    void FindAndInsertEndTagHTML(const QString& lineText);
+    void FindAndInsertEndTagXML(const QString& lineText);
+    static bool SingleTag(const QString& tag);
+    void LeggTilEditor(); // LeggTilEditor: attach the HTML attribute completion again
+
+    void Undo1Click();
+    void Gjenta1Click();   // redo
+    void Copier1Click();   // copy
+    void Klipput1Click();  // cut
+    void Liminn1Click();   // paste
+    void VelgAlt1Click();  // select all
+
+    // Status bar panels 0..3.
+    QString statusText(int panel) const;
+    void setStatusText(int panel, const QString& text);
+    QMenu* PopupMenu1 = nullptr;
+    // Shows the context-menu groups for a kind of document.
+    void setPopupGroups(const QString& extension);
+    const std::vector<QPixmap>& imglGutterGlyphs() const { return m_glyphs; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildPopupMenu();
+    void FormActivate();
+    void SynEdit1Change();
+    void SynEdit1KeyDown(int& key, Qt::KeyboardModifiers shift);
+    void SynEdit1KeyPress(QChar& key);
+    void SynEdit1SpecialLineColors(int line, bool& special, TColor& foreground, TColor& background);
+    void markModified();
+    bool writeTo(const QString& path);
+
+    EditorHost* m_host;
+    QLabel* m_panels[4] = {};
+    std::vector<QPixmap> m_glyphs;
+    std::unique_ptr<TSynJavaSyn> m_java;
+    std::unique_ptr<TSynHTMLSyn> m_html;
+    std::unique_ptr<TSynCssSyn> m_css;
+    std::unique_ptr<TSynXMLSyn> m_xml;
+    std::unique_ptr<TSynPerlSyn> m_perl;
+    std::unique_ptr<TSynPHPSyn> m_php;
+    std::unique_ptr<TSynGeneralSyn> m_general;
+    // Context-menu groups shown by document kind.
+    std::vector<QAction*> m_javaItems, m_htmlItems, m_markItems;
+    QAction* m_addWatch = nullptr;
+    bool m_closing = false;
+};

@@ -1,0 +1,305 @@
+#include "app/widgets/filepanel.h"
+#include "app/widgets/mainmenus.h"
+#include "app/widgets/tmainform.h"
+#include "app/widgets/toolpages.h"
+#include "editor/tsyncustomhighlighter.h"
+#include "editor/widgets/editview.h"
+#include "editor/widgets/tsynedit.h"
+#include "editor/widgets/tsyngutter.h"
+#include "settings/inifile.h"
+#include "workspace/widgets/teditform.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QFileDialog>
+#include <QMdiArea>
+#include <QMessageBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+// Answers the next modal dialog when it shows: a message box by the text of
+// a button, any other dialog by rejecting it.
+void answerNextDialog(const QString& button)
+{
+    QTimer::singleShot(50, qApp, [button] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            for (QAbstractButton* b : box->buttons())
+                if (b->text().remove(QLatin1Char('&')) == button) {
+                    b->click();
+                    return;
+                }
+        }
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+    });
+}
+
+class TMainFormTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        qputenv("VORNIC_HOME", m_home.path().toLocal8Bit());
+        m_form = new TMainForm;
+        m_form->resize(1000, 700);
+        m_form->show();
+    }
+    void TearDown() override
+    {
+        for (TEditForm* e : m_form->editors())
+            e->Modified = false;
+        delete m_form;
+        qunsetenv("VORNIC_HOME");
+    }
+    QString writeFile(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = m_files.filePath(name);
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return path;
+    }
+    QStringList listRows() const
+    {
+        QStringList rows;
+        for (int i = 0; i < m_form->ListView1->topLevelItemCount(); ++i)
+            rows << m_form->ListView1->topLevelItem(i)->text(0);
+        return rows;
+    }
+    static void settle() { QCoreApplication::processEvents(); }
+
+    QTemporaryDir m_home;
+    QTemporaryDir m_files;
+    TMainForm* m_form = nullptr;
+};
+
+TEST_F(TMainFormTest, StartsWithNoDocumentState)
+{
+    EXPECT_EQ(m_form->windowTitle(), "Pellam Vornic v3.2");
+    EXPECT_FALSE(m_form->menus->Save1->isEnabled());
+    EXPECT_TRUE(m_form->menus->action("Load1")->isEnabled());
+    EXPECT_FALSE(m_form->toolPages->isPageVisible(ToolPages::Page::Java));
+    EXPECT_FALSE(m_form->toolPages->isPageVisible(ToolPages::Page::Html));
+    EXPECT_TRUE(m_form->toolPages->isPageVisible(ToolPages::Page::General));
+    EXPECT_FALSE(m_form->PageControl4->isTabVisible(1));
+    EXPECT_EQ(m_form->PageControl4->tabText(0), "Open Files");
+    EXPECT_EQ(m_form->menus->action("Load1")->shortcut(), QKeySequence("Ctrl+L"));
+    EXPECT_EQ(m_form->menus->action("Save1")->shortcut(), QKeySequence("Ctrl+S"));
+}
+
+TEST_F(TMainFormTest, OpeningFilesPicksHighlighterPageAndMask)
+{
+    struct Case {
+        const char* name;
+        const char* language; // empty: no highlighter
+        ToolPages::Page page;
+        const char* mask;
+    } cases[] = {
+        {"Hello.java", "Java", ToolPages::Page::Java, "*.java"},
+        {"page.html", "HTML", ToolPages::Page::Html, "*.htm"},
+        {"style.css", "CSS", ToolPages::Page::General, "*.css"},
+        {"data.xml", "XML", ToolPages::Page::General, "*.xml"},
+        {"notes.txt", "", ToolPages::Page::General, "*.txt"},
+        {"style.perl", "General", ToolPages::Page::General, "*.perl"},
+    };
+    for (const Case& c : cases) {
+        m_form->LoadFile(writeFile(c.name, "x\n"));
+        TEditForm* e = m_form->GetActiveEditor();
+        ASSERT_TRUE(e) << c.name;
+        EXPECT_EQ(e->caption(), c.name);
+        EXPECT_TRUE(e->HasFile);
+        EXPECT_FALSE(e->Modified) << c.name;
+        const QString language = e->SynEdit1->highlighter() ? e->SynEdit1->highlighter()->languageName() : "";
+        EXPECT_EQ(language, c.language) << c.name;
+        EXPECT_TRUE(m_form->toolPages->isPageVisible(c.page)) << c.name;
+        EXPECT_EQ(m_form->filePanel->fileMask(), c.mask) << c.name;
+    }
+    EXPECT_EQ(listRows().size(), 6);
+    EXPECT_EQ(m_form->OpenDocumentCount, 6);
+}
+
+TEST_F(TMainFormTest, NewWindowGetsDefaultSettings)
+{
+    m_form->LoadFile(writeFile("A.java", "class A {}\n"));
+    TEditForm* e = m_form->GetActiveEditor();
+    EXPECT_EQ(e->SynEdit1->font().family(), "Courier New");
+    EXPECT_EQ(e->SynEdit1->font().pointSize(), 10);
+    EXPECT_EQ(e->SynEdit1->color(), Colors::clWhite);
+    EXPECT_EQ(e->SynEdit1->gutter()->gutterWidth(), 52);
+    EXPECT_EQ(e->SynEdit1->gutter()->color(), Colors::clBtnFace);
+    EXPECT_FALSE(e->SynEdit1->gutter()->showLineNumbers());
+    EXPECT_TRUE(m_form->menus->CompletionProposal1->isChecked());
+    EXPECT_TRUE(m_form->menus->Autocompletion1->isChecked());
+}
+
+TEST_F(TMainFormTest, SameFileNameIgnoringCaseIsNotOpenedTwice)
+{
+    QDir(m_files.path()).mkdir("b");
+    m_form->LoadFile(writeFile("b/test.JAVA", "x"));
+    EXPECT_TRUE(m_form->AllreadyOpen("Test.java"));
+    QDir(m_files.path()).mkdir("a");
+    const QString other = writeFile("a/Test.java", "y");
+    answerNextDialog("No"); // "A document with the same filename is already open..."
+    emit m_form->filePanel->fileActivated(other);
+    settle();
+    EXPECT_EQ(m_form->editors().size(), 1u);
+    EXPECT_EQ(m_form->GetActiveEditor()->SynEdit1->line(0), "x");
+}
+
+TEST_F(TMainFormTest, UntitledNamesCountOpenWindows)
+{
+    m_form->MakeUnit(".java");
+    m_form->MakeUnit(".java");
+    m_form->MakeUnit(".java");
+    EXPECT_EQ(listRows(), QStringList({"Untitled1.java", "Untitled2.java", "Untitled3.java"}));
+    m_form->editors().front()->close();
+    settle();
+    m_form->MakeUnit(".java");
+    EXPECT_EQ(m_form->GetActiveEditor()->caption(), "Untitled3.java");
+    EXPECT_EQ(listRows(), QStringList({"Untitled2.java", "Untitled3.java", "Untitled3.java"}));
+}
+
+TEST_F(TMainFormTest, UnreadableFileLeavesAnUnboundWindow)
+{
+    const QString path = writeFile("Locked.java", "precious");
+    QFile::setPermissions(path, QFileDevice::Permissions());
+    const QString missing = m_files.filePath("Gone.java");
+    answerNextDialog("OK");
+    m_form->LoadFile(missing);
+    settle();
+    TEditForm* e = m_form->GetActiveEditor();
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->caption(), "Gone.java");
+    EXPECT_TRUE(e->FileName.isEmpty());
+    EXPECT_FALSE(e->HasFile);
+    // Save must ask for a name rather than write the empty text anywhere.
+    e->SynEdit1->setText("typed");
+    settle();
+    answerNextDialog("Cancel");
+    EXPECT_FALSE(e->SaveFileNow());
+    EXPECT_FALSE(QFile::exists(missing));
+}
+
+TEST_F(TMainFormTest, CancelledSaveOnCloseKeepsTheWindowAndItsText)
+{
+    TEditForm* e = m_form->MakeUnit(".java");
+    e->SynEdit1->setText("work in progress");
+    settle();
+    ASSERT_TRUE(e->Modified);
+    QPointer<TEditForm> guard = e;
+    answerNextDialog("Yes");      // save changes?
+    QTimer::singleShot(300, qApp, [] { // then cancel the save dialog
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dialog->reject();
+    });
+    e->close();
+    settle();
+    ASSERT_TRUE(guard);
+    EXPECT_TRUE(guard->isVisible());
+    EXPECT_EQ(guard->SynEdit1->line(0), "work in progress");
+    EXPECT_EQ(listRows(), QStringList({"Untitled1.java"}));
+}
+
+TEST_F(TMainFormTest, CancelOnCloseKeepsWindowAndRowThenNextCloseRemovesRow)
+{
+    TEditForm* e = m_form->MakeUnit(".txt");
+    e->SynEdit1->setText("x");
+    settle();
+    m_form->ListView1->setCurrentItem(m_form->ListView1->topLevelItem(0));
+    answerNextDialog("Cancel");
+    m_form->Delete1Click();
+    settle();
+    EXPECT_EQ(m_form->editors().size(), 1u);
+    EXPECT_EQ(listRows().size(), 1);
+    EXPECT_FALSE(m_form->ClosingFromList);
+    answerNextDialog("No");
+    e->close();
+    settle();
+    EXPECT_TRUE(m_form->editors().empty());
+    EXPECT_TRUE(listRows().isEmpty());
+    EXPECT_FALSE(m_form->menus->Save1->isEnabled());
+}
+
+TEST_F(TMainFormTest, QuitWithACancelledSaveDoesNotClose)
+{
+    TEditForm* e = m_form->MakeUnit(".java");
+    e->SynEdit1->setText("unsaved");
+    settle();
+    QTimer::singleShot(50, qApp, [] { // "Save document changes": Yes
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            for (auto* b : dialog->findChildren<QAbstractButton*>())
+                if (b->text() == "Yes") {
+                    b->click();
+                    break;
+                }
+        }
+        QTimer::singleShot(300, qApp, [] { // the save dialog: cancel
+            if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                d->reject();
+        });
+    });
+    EXPECT_FALSE(m_form->close());
+    settle();
+    EXPECT_TRUE(m_form->isVisible());
+    EXPECT_EQ(m_form->editors().size(), 1u);
+}
+
+TEST_F(TMainFormTest, SaveKeepsLineEndsAndCaret)
+{
+    const QString path = writeFile("Keep.java", "a\nb\n");
+    m_form->LoadFile(path);
+    TEditForm* e = m_form->GetActiveEditor();
+    e->SynEdit1->setCaretXY(2, 2);
+    QTest::keyClicks(e->SynEdit1->view(), "X");
+    settle();
+    EXPECT_TRUE(e->Modified);
+    EXPECT_EQ(e->statusText(1), "Modified");
+    m_form->Save1Click();
+    EXPECT_FALSE(e->Modified);
+    EXPECT_EQ(e->statusText(1), "");
+    EXPECT_EQ(e->SynEdit1->caretXY(), (BufferCoord{3, 2}));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), "a\nbX\n");
+}
+
+TEST_F(TMainFormTest, TypingGreaterThanClosesHtmlTags)
+{
+    m_form->LoadFile(writeFile("page.htm", ""));
+    TEditForm* e = m_form->GetActiveEditor();
+    e->SynEdit1->setEditorFocus();
+    QTest::keyClicks(e->SynEdit1->view(), "<b>");
+    EXPECT_EQ(e->SynEdit1->line(0), "<b></b>");
+    EXPECT_EQ(e->SynEdit1->caretX(), 4);
+}
+
+TEST_F(TMainFormTest, ListColumnLeavesRoomForTheScrollBar)
+{
+    for (int i = 0; i < 25; ++i)
+        new QTreeWidgetItem(m_form->ListView1, {QString::number(i)});
+    m_form->ListView1->setFixedSize(300, 200);
+    settle();
+    m_form->UpdateListView1ItemSize();
+    EXPECT_EQ(m_form->ListView1->columnWidth(0), 300 - 21);
+}
+
+TEST_F(TMainFormTest, UserShortcutsReplaceDefaults)
+{
+    IniFile ini(m_home.filePath("Vornic.ini"));
+    ini.WriteString("ShortCutList", "2", "Alt+F2");
+    m_form->LoadShortcuts();
+    EXPECT_EQ(m_form->menus->action("Load1")->shortcut(), QKeySequence("Alt+F2"));
+}
+
+} // namespace
