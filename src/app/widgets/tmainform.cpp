@@ -83,7 +83,11 @@ void TMainForm::buildLayout()
         toolPages->ClassNameCompoBox1->setFixedWidth(width);
         toolPages->ClassDatamemberComboBox2->setFixedWidth(width);
     });
-    connect(mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) { UpdateListView1ItemSize(); });
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
+        if (auto* editor = qobject_cast<TEditForm*>(window))
+            editor->FormActivate();
+        UpdateListView1ItemSize();
+    });
     connect(filePanel, &FilePanel::fileActivated, this, [this](const QString& path) { openFromPanel(path); });
 }
 

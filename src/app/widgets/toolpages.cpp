@@ -76,15 +76,15 @@ constexpr ToolButtonEntry javaSearch[] = {
     {"javaFindNext", "Find next", "go-down-search"},
     {"javaReplace", "Replace", "edit-find-replace"},
     {"SpeedButton15", "Replace again", "view-refresh"},
-    {"javaNextBreakpoint", "Next breakpoint", "go-down"},
-    {"javaPreviousBreakpoint", "Previous breakpoint", "go-up"},
+    {"javaNextBreakpoint", "Next breakpoint", "go-down-skip"},
+    {"javaPreviousBreakpoint", "Previous breakpoint", "go-up-skip"},
 };
 
 constexpr ToolButtonEntry htmlForm[] = {
     {"htmlCheckboxWizard", "Checkbox", "checkbox"},
     {"htmlRadioButtonWizard", "Radio button", "draw-circle"},
     {"htmlTextfieldWizard", "Textfield", "text-field"},
-    {"htmlPasswordFieldWizard", "Password field", "password-show-off"},
+    {"htmlPasswordFieldWizard", "Password field", "dialog-password"},
     {"htmlHiddenFieldWizard", "Hidden field", "view-hidden"},
     {"htmlFileFieldWizard", "File field", "quickopen-file"},
     {"htmlImageButtonWizard", "Image button", "viewimage"},

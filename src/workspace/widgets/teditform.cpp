@@ -106,7 +106,6 @@ TEditForm::TEditForm(EditorHost* host, QWidget* parent) : QMdiSubWindow(parent),
     buildPopupMenu();
     SynEdit1->setPopupMenu(PopupMenu1);
     setStatusText(2, QStringLiteral("Insertion"));
-    connect(this, &QMdiSubWindow::aboutToActivate, this, [this] { FormActivate(); });
 }
 
 TEditForm::~TEditForm()

@@ -84,6 +84,8 @@ public:
     // Shows the context-menu groups for a kind of document.
     void setPopupGroups(const QString& extension);
     const std::vector<QPixmap>& imglGutterGlyphs() const { return m_glyphs; }
+    // Called by the frame window each time this window has become the active one.
+    void FormActivate();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -91,7 +93,6 @@ protected:
 
 private:
     void buildPopupMenu();
-    void FormActivate();
     void SynEdit1Change();
     void SynEdit1KeyDown(int& key, Qt::KeyboardModifiers shift);
     void SynEdit1KeyPress(QChar& key);

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -300,6 +301,51 @@ TEST_F(TMainFormTest, UserShortcutsReplaceDefaults)
     ini.WriteString("ShortCutList", "2", "Alt+F2");
     m_form->LoadShortcuts();
     EXPECT_EQ(m_form->menus->action("Load1")->shortcut(), QKeySequence("Alt+F2"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(TMainFormTest, ShortcutsOfHiddenMenusLeaveKeysToTheEditor)
+{
+    // Ctrl+M belongs to the HTML Insert menu, hidden for Java documents,
+    // where the edit control's own Ctrl+M breaks the line.
+    m_form->LoadFile(writeFile("Brk.java", "ab"));
+    TEditForm* e = m_form->GetActiveEditor();
+    int triggered = 0;
+    QObject::connect(m_form->menus->action("Nonbrakingspace1"), &QAction::triggered, m_form, [&] { ++triggered; });
+    QApplication::setActiveWindow(m_form);
+    e->SynEdit1->setEditorFocus();
+    e->SynEdit1->setCaretXY(2, 1);
+    QTest::keyClick(e->SynEdit1->view(), Qt::Key_M, Qt::ControlModifier);
+    EXPECT_EQ(triggered, 0);
+    EXPECT_EQ(e->SynEdit1->lineCount(), 2);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(TMainFormTest, ActivatingAWindowFollowsItsKind)
+{
+    m_form->LoadFile(writeFile("One.java", "x"));
+    m_form->LoadFile(writeFile("two.htm", "y"));
+    m_form->LoadFile(writeFile("three.css", "z"));
+    EXPECT_EQ(m_form->filePanel->filterIndex(), 5);
+    EXPECT_TRUE(m_form->toolPages->isPageVisible(ToolPages::Page::General));
+    m_form->mdiArea->setActiveSubWindow(m_form->editors()[1]);
+    settle();
+    EXPECT_TRUE(m_form->toolPages->isPageVisible(ToolPages::Page::Html));
+    EXPECT_FALSE(m_form->toolPages->isPageVisible(ToolPages::Page::Java));
+    EXPECT_FALSE(m_form->PageControl4->isTabVisible(1));
+    EXPECT_TRUE(m_form->menus->htmlInsertMenu->menuAction()->isVisible());
+    EXPECT_FALSE(m_form->menus->debuggingMenu->menuAction()->isVisible());
+    m_form->mdiArea->setActiveSubWindow(m_form->editors()[0]);
+    settle();
+    EXPECT_TRUE(m_form->toolPages->isPageVisible(ToolPages::Page::Java));
+    EXPECT_TRUE(m_form->PageControl4->isTabVisible(1));
+    EXPECT_EQ(m_form->filePanel->filterIndex(), 0);
 }
 
 } // namespace
