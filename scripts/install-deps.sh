@@ -5,7 +5,7 @@ set -eu
 
 PACKAGES="
 cmake ninja-build g++ pkg-config
-qt6-base-dev libqscintilla2-qt6-dev libjpeg-dev
+qt6-base-dev libqt6svg6 libqscintilla2-qt6-dev libjpeg-dev
 libgtest-dev libbenchmark-dev
 fonts-liberation breeze-icon-theme
 default-jdk-headless

@@ -43,6 +43,14 @@ FilePanel::FilePanel(QWidget* parent) : QWidget(parent)
     FilterComboBox1 = new QComboBox(this);
     FilterComboBox1->setObjectName(QStringLiteral("FilterComboBox1"));
 
+    // The panel is narrow: the boxes must not widen it to their longest item.
+    for (QComboBox* box : {DriveComboBox3, FilterComboBox1}) {
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(8);
+    }
+    DirectoryListBox3->setMinimumWidth(60);
+    FileListBox3->setMinimumWidth(60);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(DriveComboBox3);
