@@ -42,36 +42,34 @@ void EditView::contextMenuEvent(QContextMenuEvent* e)
     m_owner->handleContextMenu(e->globalPos());
 }
 
-void EditView::dragEnterEvent(QDragEnterEvent* e)
+// Dropped files go to the owner when it takes them; dragged text only
+// while drag-and-drop editing is on. False when the event was dealt with.
+bool EditView::screenDrag(QDropEvent* e)
 {
     if (e->mimeData()->hasUrls()) {
         if (m_owner->options() & eoDropFiles)
             e->acceptProposedAction();
         else
             e->ignore();
-        return;
+        return false;
     }
     if (!(m_owner->options() & eoDragDropEditing)) {
         e->ignore();
-        return;
+        return false;
     }
-    QsciScintillaBase::dragEnterEvent(e);
+    return true;
+}
+
+void EditView::dragEnterEvent(QDragEnterEvent* e)
+{
+    if (screenDrag(e))
+        QsciScintillaBase::dragEnterEvent(e);
 }
 
 void EditView::dragMoveEvent(QDragMoveEvent* e)
 {
-    if (e->mimeData()->hasUrls()) {
-        if (m_owner->options() & eoDropFiles)
-            e->acceptProposedAction();
-        else
-            e->ignore();
-        return;
-    }
-    if (!(m_owner->options() & eoDragDropEditing)) {
-        e->ignore();
-        return;
-    }
-    QsciScintillaBase::dragMoveEvent(e);
+    if (screenDrag(e))
+        QsciScintillaBase::dragMoveEvent(e);
 }
 
 void EditView::dropEvent(QDropEvent* e)

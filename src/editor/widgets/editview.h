@@ -2,6 +2,7 @@
 
 #include <Qsci/qsciscintillabase.h>
 
+class QDropEvent;
 class TSynEdit;
 
 // The Scintilla view inside a TSynEdit. It hands keys, mouse presses,
@@ -27,6 +28,7 @@ protected:
 private:
     friend class TSynEdit;
     void insertTextKey(QKeyEvent* e) { QsciScintillaBase::keyPressEvent(e); }
+    bool screenDrag(QDropEvent* e);
     TSynEdit* m_owner;
     bool m_allowFocusChange = false;
 };

@@ -24,8 +24,6 @@ constexpr int kForegroundIndicators = 4;
 
 QByteArray toBytes(const QString& text) { return text.toLatin1(); }
 
-QString fromBytes(const char* data, long length) { return QString::fromLatin1(data, qsizetype(length)); }
-
 long sciColor(TColor color, const QColor& fallback)
 {
     QColor c = toQColor(color);
@@ -138,14 +136,11 @@ void TSynEdit::addLine(const QString& text)
     QByteArray bytes = normalizeLineEnds(toBytes(text));
     if (lineCount() > 0)
         bytes.prepend('\n');
+    // With an explicit length: the text may hold NUL bytes.
     const long length = send(S::SCI_GETLENGTH);
-    m_view->SendScintilla(S::SCI_INSERTTEXT, uintptr_t(length), QByteArray(bytes).append('\0').constData());
-    if (bytes.contains('\0')) { // INSERTTEXT stops at NUL: put the rest with explicit lengths
-        send(S::SCI_DELETERANGE, length, send(S::SCI_GETLENGTH) - length);
-        send(S::SCI_SETTARGETSTART, length);
-        send(S::SCI_SETTARGETEND, length);
-        m_view->SendScintilla(S::SCI_REPLACETARGET, uintptr_t(bytes.size()), bytes.constData());
-    }
+    send(S::SCI_SETTARGETSTART, length);
+    send(S::SCI_SETTARGETEND, length);
+    m_view->SendScintilla(S::SCI_REPLACETARGET, uintptr_t(bytes.size()), bytes.constData());
 }
 
 void TSynEdit::insertLine(int index, const QString& text)
@@ -522,7 +517,6 @@ void TSynEdit::setSelectedColors(TColor background, TColor foreground)
 
 void TSynEdit::applyStyles()
 {
-    const QPalette pal = palette();
     const long back = sciColor(m_color, Qt::white);
     const QByteArray family = m_font.family().toLatin1();
     m_view->SendScintilla(S::SCI_STYLESETFONT, uintptr_t(S::STYLE_DEFAULT), family.constData());
@@ -548,7 +542,6 @@ void TSynEdit::applyStyles()
     }
     send(S::SCI_SETCARETFORE, sciColor(Colors::clBlack, Qt::black));
     setSelectedColors(m_selBackground, m_selForeground);
-    Q_UNUSED(pal);
     m_gutter->update();
 }
 

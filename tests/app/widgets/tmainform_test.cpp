@@ -8,6 +8,7 @@
 #include "editor/widgets/tsyngutter.h"
 #include "settings/inifile.h"
 #include "workspace/widgets/teditform.h"
+#include "workspace/widgets/tsavedocchangefrm.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -346,6 +347,37 @@ TEST_F(TMainFormTest, ActivatingAWindowFollowsItsKind)
     EXPECT_TRUE(m_form->toolPages->isPageVisible(ToolPages::Page::Java));
     EXPECT_TRUE(m_form->PageControl4->isTabVisible(1));
     EXPECT_EQ(m_form->filePanel->filterIndex(), 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(TMainFormTest, QuitSavesOnlyTheCheckedDocuments)
+{
+    const QString first = writeFile("First.java", "one\n");
+    const QString second = writeFile("Second.java", "two\n");
+    m_form->LoadFile(first);
+    m_form->GetActiveEditor()->SynEdit1->setText("ONE\n");
+    m_form->LoadFile(second);
+    m_form->GetActiveEditor()->SynEdit1->setText("TWO\n");
+    settle();
+    QTimer::singleShot(50, qApp, [] {
+        auto* dialog = qobject_cast<TSaveDocChangeFrm*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        dialog->setChecked(1, false);
+        for (auto* b : dialog->findChildren<QAbstractButton*>())
+            if (b->text() == "Yes")
+                b->click();
+    });
+    EXPECT_TRUE(m_form->close());
+    auto contents = [](const QString& p) {
+        QFile f(p);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    EXPECT_EQ(contents(first), "ONE\n");
+    EXPECT_EQ(contents(second), "two\n");
 }
 
 } // namespace
