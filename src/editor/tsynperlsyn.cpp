@@ -1,12 +1,11 @@
 #include "editor/tsynperlsyn.h"
 
+#include "editor/heredocterminators.h"
+#include "editor/wordset.h"
+
 #include <algorithm>
 #include <array>
-#include <initializer_list>
-#include <mutex>
 #include <optional>
-#include <unordered_map>
-#include <vector>
 
 namespace {
 
@@ -69,42 +68,6 @@ unsigned char closingDelimiter(unsigned char open)
     }
 }
 
-// Open-addressing word set, filled once; lookups hash the token in place.
-class WordSet {
-public:
-    WordSet(std::initializer_list<std::string_view> words)
-    {
-        for (std::string_view w : words) {
-            std::size_t i = hash(w) & kMask;
-            while (!m_slots[i].empty())
-                i = (i + 1) & kMask;
-            m_slots[i] = w;
-            m_maxLength = std::max(m_maxLength, w.size());
-        }
-    }
-    bool contains(std::string_view w) const
-    {
-        if (w.empty() || w.size() > m_maxLength)
-            return false;
-        for (std::size_t i = hash(w) & kMask; !m_slots[i].empty(); i = (i + 1) & kMask)
-            if (m_slots[i] == w)
-                return true;
-        return false;
-    }
-
-private:
-    static constexpr std::size_t kSize = 1024, kMask = kSize - 1;
-    static std::size_t hash(std::string_view w)
-    {
-        std::size_t h = 2166136261u;
-        for (unsigned char c : w)
-            h = (h ^ c) * 16777619u;
-        return h;
-    }
-    std::array<std::string_view, kSize> m_slots{};
-    std::size_t m_maxLength = 0;
-};
-
 const WordSet& keywords()
 {
     static const WordSet set{
@@ -146,47 +109,15 @@ const WordSet& pragmas()
     return set;
 }
 
-// Here-document terminators, shared by every instance so that a range taken
-// from one highlighter resumes in another. Bounded, so hostile input cannot
-// grow it without limit; a marker that finds the table full is not followed.
-constexpr std::size_t kMaxTerminators = 1 << 16;
-constexpr std::size_t kMaxTerminatorLength = 255;
-
-struct TerminatorTable {
-    std::mutex mutex;
-    std::vector<std::string> texts;
-    std::unordered_map<std::string, int> indexes;
-};
-
-TerminatorTable& terminators()
+// Here-document terminators, one table for every instance so that a range
+// taken from one highlighter resumes in another.
+HereDocTerminators& terminators()
 {
-    static TerminatorTable table;
+    static HereDocTerminators table;
     return table;
 }
 
-int internTerminator(std::string_view text)
-{
-    TerminatorTable& t = terminators();
-    std::lock_guard lock(t.mutex);
-    std::string key(text);
-    if (auto it = t.indexes.find(key); it != t.indexes.end())
-        return it->second;
-    if (t.texts.size() >= kMaxTerminators)
-        return -1;
-    const int index = int(t.texts.size());
-    t.texts.push_back(key);
-    t.indexes.emplace(std::move(key), index);
-    return index;
-}
-
-std::optional<std::string> terminatorAt(int index)
-{
-    TerminatorTable& t = terminators();
-    std::lock_guard lock(t.mutex);
-    if (index < 0 || std::size_t(index) >= t.texts.size())
-        return std::nullopt;
-    return t.texts[std::size_t(index)];
-}
+constexpr std::size_t kMaxTerminatorLength = HereDocTerminators::kMaxTerminatorLength;
 
 // Range layout: bits 0-2 the state; for Quote bit 3 modifiers, bits 4-11 the
 // opening delimiter, bit 12 parts left, bits 13-28 the nesting depth; for
@@ -322,7 +253,7 @@ void TSynPerlSyn::ResetRange()
 
 void TSynPerlSyn::setHereDoc(int index, bool indented)
 {
-    std::optional<std::string> text = terminatorAt(index);
+    std::optional<std::string> text = terminators().at(index);
     if (!text) {
         m_state = State::Default;
         return;
@@ -705,7 +636,7 @@ bool TSynPerlSyn::tryHereDoc()
     m_tokenKind = TokenKind::String;
     m_expectTerm = false;
     if (m_pendingHereDoc < 0) { // further markers on the line are not followed
-        const int index = internTerminator(terminator);
+        const int index = terminators().intern(terminator);
         m_pendingHereDoc = index;
         m_pendingIndented = index >= 0 && indented;
     }

@@ -1,12 +1,11 @@
 #include "editor/tsynphpsyn.h"
 
+#include "editor/heredocterminators.h"
+#include "editor/wordset.h"
+
 #include <algorithm>
 #include <array>
-#include <initializer_list>
-#include <mutex>
 #include <optional>
-#include <unordered_map>
-#include <vector>
 
 namespace {
 
@@ -55,46 +54,10 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
            std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lower(x) == lower(y); });
 }
 
-// Open-addressing set of lower-case words, filled once; lookups hash the
-// token in place, folding ASCII letters as PHP does for its keywords.
-class WordSet {
-public:
-    WordSet(std::initializer_list<std::string_view> words)
-    {
-        for (std::string_view w : words) {
-            std::size_t i = hash(w) & kMask;
-            while (!m_slots[i].empty())
-                i = (i + 1) & kMask;
-            m_slots[i] = w;
-            m_maxLength = std::max(m_maxLength, w.size());
-        }
-    }
-    bool contains(std::string_view w) const
-    {
-        if (w.empty() || w.size() > m_maxLength)
-            return false;
-        for (std::size_t i = hash(w) & kMask; !m_slots[i].empty(); i = (i + 1) & kMask)
-            if (equalsIgnoringCase(m_slots[i], w))
-                return true;
-        return false;
-    }
-
-private:
-    static constexpr std::size_t kSize = 256, kMask = kSize - 1;
-    static std::size_t hash(std::string_view w)
-    {
-        std::size_t h = 2166136261u;
-        for (unsigned char c : w)
-            h = (h ^ lower(c)) * 16777619u;
-        return h;
-    }
-    std::array<std::string_view, kSize> m_slots{};
-    std::size_t m_maxLength = 0;
-};
-
 const WordSet& keywords()
 {
-    static const WordSet set{
+    // PHP's keywords ignore case: FUNCTION, Function and function.
+    static const WordSet set({
         "__class__", "__dir__", "__file__", "__function__", "__halt_compiler", "__line__", "__method__",
         "__namespace__", "__trait__", "abstract", "and", "array", "as", "break", "callable", "case", "catch",
         "class", "clone", "const", "continue", "declare", "default", "die", "do", "echo", "else", "elseif",
@@ -104,51 +67,19 @@ const WordSet& keywords()
         "list", "match", "namespace", "new", "null", "or", "print", "private", "protected", "public",
         "readonly", "require", "require_once", "return", "static", "switch", "throw", "trait", "true", "try",
         "unset", "use", "var", "while", "xor", "yield",
-    };
+    }, WordSet::Case::Ignore);
     return set;
 }
 
-// Heredoc terminators, shared by every instance so that a range taken from
-// one highlighter resumes in another. Bounded, so hostile input cannot grow
-// it without limit; a marker that finds the table full is not followed.
-constexpr std::size_t kMaxTerminators = 1 << 16;
-constexpr std::size_t kMaxTerminatorLength = 255;
-
-struct TerminatorTable {
-    std::mutex mutex;
-    std::vector<std::string> texts;
-    std::unordered_map<std::string, int> indexes;
-};
-
-TerminatorTable& terminators()
+// Heredoc terminators, one table for every instance so that a range taken
+// from one highlighter resumes in another.
+HereDocTerminators& terminators()
 {
-    static TerminatorTable table;
+    static HereDocTerminators table;
     return table;
 }
 
-int internTerminator(std::string_view text)
-{
-    TerminatorTable& t = terminators();
-    std::lock_guard lock(t.mutex);
-    std::string key(text);
-    if (auto it = t.indexes.find(key); it != t.indexes.end())
-        return it->second;
-    if (t.texts.size() >= kMaxTerminators)
-        return -1;
-    const int index = int(t.texts.size());
-    t.texts.push_back(key);
-    t.indexes.emplace(std::move(key), index);
-    return index;
-}
-
-std::optional<std::string> terminatorAt(int index)
-{
-    TerminatorTable& t = terminators();
-    std::lock_guard lock(t.mutex);
-    if (index < 0 || std::size_t(index) >= t.texts.size())
-        return std::nullopt;
-    return t.texts[std::size_t(index)];
-}
+constexpr std::size_t kMaxTerminatorLength = HereDocTerminators::kMaxTerminatorLength;
 
 // Range layout: bits 0-1 the state; for Quote bits 2-9 the delimiter; for
 // HereDoc bits 2 up the terminator's index.
@@ -258,7 +189,7 @@ void TSynPHPSyn::ResetRange()
 
 void TSynPHPSyn::setHereDoc(int index)
 {
-    std::optional<std::string> text = terminatorAt(index);
+    std::optional<std::string> text = terminators().at(index);
     if (!text) {
         m_state = State::Default;
         return;
@@ -495,6 +426,6 @@ bool TSynPHPSyn::tryHereDoc()
     m_run = quote ? p + 1 : p;
     m_tokenKind = TokenKind::String;
     if (m_pendingHereDoc < 0)
-        m_pendingHereDoc = internTerminator(terminator);
+        m_pendingHereDoc = terminators().intern(terminator);
     return true;
 }

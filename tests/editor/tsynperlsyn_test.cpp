@@ -1,12 +1,11 @@
 #include "editor/tsynperlsyn.h"
 
-#include "editor/tokenstream.h"
+#include "editor/lexertesthelpers.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <map>
-#include <random>
 
 namespace {
 
@@ -17,21 +16,7 @@ constexpr TokenKind Com = TokenKind::Comment, Id = TokenKind::Identifier, Kw = T
                     Sp = TokenKind::Space, Str = TokenKind::String, Sym = TokenKind::Symbol,
                     Var = TokenKind::Variable, Bad = TokenKind::Unknown;
 
-std::string joined(const std::vector<Tok>& toks)
-{
-    std::string s;
-    for (const Tok& t : toks)
-        s += t.text;
-    return s;
-}
-
 // ---------------------------------------------------------------- one line
-
-struct LineCase {
-    const char* name;
-    std::string line;
-    std::vector<Tok> expected;
-};
 
 const LineCase kLineCases[] = {
     {"LineComment", "$x = 1; # note",
@@ -122,8 +107,6 @@ const LineCase kLineCases[] = {
      {{Bad, "\xff"}, {Str, "\"\xff\""}, {Com, "#\xff"}}},
 };
 
-void PrintTo(const LineCase& c, std::ostream* os) { *os << c.name; }
-
 class TSynPerlSynLine : public testing::TestWithParam<LineCase> {};
 
 TEST_P(TSynPerlSynLine, Tokens)
@@ -136,12 +119,6 @@ INSTANTIATE_TEST_SUITE_P(TSynPerlSyn, TSynPerlSynLine, testing::ValuesIn(kLineCa
                          [](const auto& info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------- over lines
-
-struct MultiCase {
-    const char* name;
-    std::vector<std::string> lines;
-    std::vector<std::vector<Tok>> expected;
-};
 
 const MultiCase kMultiCases[] = {
     {"PodBlock",
@@ -205,8 +182,6 @@ const MultiCase kMultiCases[] = {
      {{{Kw, "__DATA__"}}, {{Com, "anything 'goes"}}, {{Com, "=cut"}}}},
 };
 
-void PrintTo(const MultiCase& c, std::ostream* os) { *os << c.name; }
-
 class TSynPerlSynLines : public testing::TestWithParam<MultiCase> {};
 
 TEST_P(TSynPerlSynLines, CarriedOnOneInstance)
@@ -219,19 +194,7 @@ TEST_P(TSynPerlSynLines, CarriedOnOneInstance)
 // line before; a fresh instance given that range must continue identically.
 TEST_P(TSynPerlSynLines, ResumesFromStoredRange)
 {
-    const MultiCase& c = GetParam();
-    TSynPerlSyn first;
-    std::vector<int> ranges;
-    for (const std::string& line : c.lines) {
-        tokenizeLine(first, line);
-        ranges.push_back(first.GetRange());
-    }
-    for (std::size_t i = 1; i < c.lines.size(); ++i) {
-        TSynPerlSyn resumed;
-        resumed.SetRange(ranges[i - 1]);
-        EXPECT_EQ(tokenizeLine(resumed, c.lines[i]), c.expected[i]) << "line " << i;
-        EXPECT_EQ(resumed.GetRange(), ranges[i]) << "line " << i;
-    }
+    expectResumesFromStoredRange<TSynPerlSyn>(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(TSynPerlSyn, TSynPerlSynLines, testing::ValuesIn(kMultiCases),
@@ -283,10 +246,6 @@ TEST(TSynPerlSynSample, IsThePerlTemplate)
 
 TEST(TSynPerlSynSample, Tokens)
 {
-    TSynPerlSyn hl;
-    std::vector<std::string> lines;
-    for (const QString& l : hl.sampleSource().split(QStringLiteral("\r\n")))
-        lines.push_back(l.toStdString());
     const std::vector<std::vector<Tok>> expected{
         {{Com, "#!/bin/perl"}},
         {{Kw, "require"}, {Sp, " "}, {Str, "\"cgi-lib.pl\""}, {Sym, ";"}},
@@ -300,11 +259,7 @@ TEST(TSynPerlSynSample, Tokens)
         {{Sp, "        "}, {Sym, "}"}},
         {{Sym, "}"}},
     };
-    const auto actual = tokenizeLines(hl, lines);
-    EXPECT_EQ(actual, expected);
-    for (std::size_t i = 0; i < lines.size() && i < actual.size(); ++i)
-        EXPECT_EQ(joined(actual[i]), lines[i]);
-    EXPECT_EQ(hl.GetRange(), TSynPerlSyn().GetRange());
+    expectSampleTokens<TSynPerlSyn>(expected);
 }
 
 // ---------------------------------------------------------------- attributes
@@ -314,10 +269,7 @@ TEST(TSynPerlSynAttributes, NamesSorted)
     TSynPerlSyn hl;
     const QStringList expected{"Comment", "Identifier", "Illegal char", "Number", "Operator", "Pragma",
                                "Reserved word", "Space", "String", "Symbol", "Variable"};
-    QStringList names;
-    for (int i = 0; i < hl.attrCount(); ++i)
-        names << hl.attribute(i)->name();
-    EXPECT_EQ(names, expected);
+    EXPECT_EQ(attributeNames(hl), expected);
 }
 
 TEST(TSynPerlSynAttributes, EachKindPaintsWithItsAttribute)
@@ -328,11 +280,8 @@ TEST(TSynPerlSynAttributes, EachKindPaintsWithItsAttribute)
         {Pr, "Pragma"},   {Kw, "Reserved word"}, {Sp, "Space"},     {Str, "String"}, {Sym, "Symbol"},
         {Var, "Variable"},
     };
-    std::map<TokenKind, QString> seen;
     const std::string line = "use strict; my $x = f(1) . \"s\" \x01# c";
-    for (hl.SetLine(line, 0); !hl.GetEol(); hl.Next())
-        seen[hl.GetTokenKind()] = hl.GetTokenAttribute() ? hl.GetTokenAttribute()->name() : QString();
-    EXPECT_EQ(seen, expected);
+    EXPECT_EQ(attributesByKind(hl, line), expected);
 }
 
 TEST(TSynPerlSynAttributes, LanguageAndFilter)
@@ -356,42 +305,21 @@ TEST(TSynPerlSynInput, EmptyLineHasNoTokens)
 // path: the tokens must cover the line exactly, none empty.
 TEST(TSynPerlSynInput, EveryByteAfterEveryOpener)
 {
-    const char* prefixes[] = {"", "$", "$#", "@", "%", "q", "s{a}", "s/a", "<<", "<<~", "<<\"", "=", "-",
-                              "\"", "/", "v1", "0x", "1e", "__END__", "use "};
-    for (const char* prefix : prefixes) {
-        for (int b = 0; b < 256; ++b) {
-            const std::string line = std::string(prefix) + char(b) + " x";
-            TSynPerlSyn hl;
-            const std::vector<Tok> toks = tokenizeLine(hl, line);
-            EXPECT_EQ(joined(toks), line) << prefix << " " << b;
-            for (const Tok& t : toks)
-                EXPECT_FALSE(t.text.empty()) << prefix << " " << b;
-        }
-    }
+    expectEveryByteCoveredAfter<TSynPerlSyn>({"",     "$", "$#", "@",  "%", "q",  "s{a}", "s/a", "<<",      "<<~",
+                                              "<<\"", "=", "-",  "\"", "/", "v1", "0x",   "1e",  "__END__", "use "});
 }
 
 TEST(TSynPerlSynInput, MegabyteLinesFinish)
 {
-    const std::size_t mb = 1 << 20;
-    std::string random(mb, '\0');
-    std::mt19937 gen(7);
-    for (char& c : random)
-        c = char(gen() & 0xFF);
-    auto repeat = [&](std::string_view unit) {
-        std::string s;
-        while (s.size() < mb)
-            s += unit;
-        return s;
-    };
+    const std::size_t mb = kMegabyte;
+    const std::string random = randomBytes(mb, 7);
+    auto repeat = [&](std::string_view unit) { return repeated(unit, mb); };
     const std::vector<std::string> lines{
         std::string(mb, 'a'), "\"" + std::string(mb, 'x'), repeat("<<\""), repeat("<<"), repeat("$"),
         "q(" + std::string(mb, '('), repeat("s{a}"), repeat("$::"), repeat("a::"), repeat(".5"),
         std::string(mb, '\xff'), std::string(mb, '\0'), random,
     };
-    for (const std::string& line : lines) {
-        TSynPerlSyn hl;
-        EXPECT_EQ(joined(tokenizeLine(hl, line)), line) << line.substr(0, 8);
-    }
+    expectLinesCovered<TSynPerlSyn>(lines);
 }
 
 } // namespace

@@ -1,12 +1,11 @@
 #include "editor/tsynphpsyn.h"
 
-#include "editor/tokenstream.h"
+#include "editor/lexertesthelpers.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <map>
-#include <random>
 
 namespace {
 
@@ -16,23 +15,7 @@ constexpr TokenKind Com = TokenKind::Comment, Id = TokenKind::Identifier, Kw = T
                     Num = TokenKind::Number, Sp = TokenKind::Space, Str = TokenKind::String,
                     Sym = TokenKind::Symbol, Var = TokenKind::Variable, Bad = TokenKind::Unknown;
 
-std::string joined(const std::vector<Tok>& toks)
-{
-    std::string s;
-    for (const Tok& t : toks)
-        s += t.text;
-    return s;
-}
-
 // ---------------------------------------------------------------- one line
-
-struct LineCase {
-    const char* name;
-    std::string line;
-    std::vector<Tok> expected;
-};
-
-void PrintTo(const LineCase& c, std::ostream* os) { *os << c.name; }
 
 const LineCase kLineCases[] = {
     {"SlashComment", "$a = 1; // note",
@@ -98,14 +81,6 @@ INSTANTIATE_TEST_SUITE_P(TSynPHPSyn, TSynPHPSynLine, testing::ValuesIn(kLineCase
 
 // ---------------------------------------------------------------- over lines
 
-struct MultiCase {
-    const char* name;
-    std::vector<std::string> lines;
-    std::vector<std::vector<Tok>> expected;
-};
-
-void PrintTo(const MultiCase& c, std::ostream* os) { *os << c.name; }
-
 const MultiCase kMultiCases[] = {
     {"BlockComment",
      {"/* one", "two $x", "three */ $x"},
@@ -148,19 +123,7 @@ TEST_P(TSynPHPSynLines, CarriedOnOneInstance)
 // line before; a fresh instance given that range must continue identically.
 TEST_P(TSynPHPSynLines, ResumesFromStoredRange)
 {
-    const MultiCase& c = GetParam();
-    TSynPHPSyn first;
-    std::vector<int> ranges;
-    for (const std::string& line : c.lines) {
-        tokenizeLine(first, line);
-        ranges.push_back(first.GetRange());
-    }
-    for (std::size_t i = 1; i < c.lines.size(); ++i) {
-        TSynPHPSyn resumed;
-        resumed.SetRange(ranges[i - 1]);
-        EXPECT_EQ(tokenizeLine(resumed, c.lines[i]), c.expected[i]) << "line " << i;
-        EXPECT_EQ(resumed.GetRange(), ranges[i]) << "line " << i;
-    }
+    expectResumesFromStoredRange<TSynPHPSyn>(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(TSynPHPSyn, TSynPHPSynLines, testing::ValuesIn(kMultiCases),
@@ -202,10 +165,6 @@ TEST(TSynPHPSynRange, RangesItDidNotMakeStartInCode)
 
 TEST(TSynPHPSynSample, Tokens)
 {
-    TSynPHPSyn hl;
-    std::vector<std::string> lines;
-    for (const QString& l : hl.sampleSource().split(QStringLiteral("\r\n")))
-        lines.push_back(l.toStdString());
     const std::vector<std::vector<Tok>> expected{
         {{Sym, "<?php"}},
         {{Com, "// Syntax highlighting"}},
@@ -225,11 +184,7 @@ TEST(TSynPHPSynSample, Tokens)
         {{Sym, "}"}},
         {{Sym, "?>"}},
     };
-    const auto actual = tokenizeLines(hl, lines);
-    EXPECT_EQ(actual, expected);
-    for (std::size_t i = 0; i < lines.size() && i < actual.size(); ++i)
-        EXPECT_EQ(joined(actual[i]), lines[i]);
-    EXPECT_EQ(hl.GetRange(), TSynPHPSyn().GetRange());
+    expectSampleTokens<TSynPHPSyn>(expected);
 }
 
 // ---------------------------------------------------------------- attributes
@@ -239,10 +194,7 @@ TEST(TSynPHPSynAttributes, NamesSorted)
     TSynPHPSyn hl;
     const QStringList expected{"Comment", "Identifier", "Invalid symbol", "Number", "Reserved word",
                                "Space",   "String",     "Symbol",         "Variable"};
-    QStringList names;
-    for (int i = 0; i < hl.attrCount(); ++i)
-        names << hl.attribute(i)->name();
-    EXPECT_EQ(names, expected);
+    EXPECT_EQ(attributeNames(hl), expected);
 }
 
 TEST(TSynPHPSynAttributes, EachKindPaintsWithItsAttribute)
@@ -252,11 +204,8 @@ TEST(TSynPHPSynAttributes, EachKindPaintsWithItsAttribute)
         {Com, "Comment"}, {Id, "Identifier"}, {Bad, "Invalid symbol"}, {Num, "Number"}, {Kw, "Reserved word"},
         {Sp, "Space"},    {Str, "String"},    {Sym, "Symbol"},         {Var, "Variable"},
     };
-    std::map<TokenKind, QString> seen;
     const std::string line = "echo f($x, 1, 's')\x01; # c";
-    for (hl.SetLine(line, 0); !hl.GetEol(); hl.Next())
-        seen[hl.GetTokenKind()] = hl.GetTokenAttribute() ? hl.GetTokenAttribute()->name() : QString();
-    EXPECT_EQ(seen, expected);
+    EXPECT_EQ(attributesByKind(hl, line), expected);
 }
 
 TEST(TSynPHPSynAttributes, LanguageAndFilter)
@@ -278,42 +227,21 @@ TEST(TSynPHPSynInput, EmptyLineHasNoTokens)
 
 TEST(TSynPHPSynInput, EveryByteAfterEveryOpener)
 {
-    const char* prefixes[] = {"", "$", "/", "/*", "#", "'", "\"", "<", "<?", "<<<", "<<<'", "<<< \"", "?",
-                              ".", "0x", "1e"};
-    for (const char* prefix : prefixes) {
-        for (int b = 0; b < 256; ++b) {
-            const std::string line = std::string(prefix) + char(b) + " x";
-            TSynPHPSyn hl;
-            const std::vector<Tok> toks = tokenizeLine(hl, line);
-            EXPECT_EQ(joined(toks), line) << prefix << " " << b;
-            for (const Tok& t : toks)
-                EXPECT_FALSE(t.text.empty()) << prefix << " " << b;
-        }
-    }
+    expectEveryByteCoveredAfter<TSynPHPSyn>(
+        {"", "$", "/", "/*", "#", "'", "\"", "<", "<?", "<<<", "<<<'", "<<< \"", "?", ".", "0x", "1e"});
 }
 
 TEST(TSynPHPSynInput, MegabyteLinesFinish)
 {
-    const std::size_t mb = 1 << 20;
-    std::string random(mb, '\0');
-    std::mt19937 gen(11);
-    for (char& c : random)
-        c = char(gen() & 0xFF);
-    auto repeat = [&](std::string_view unit) {
-        std::string s;
-        while (s.size() < mb)
-            s += unit;
-        return s;
-    };
+    const std::size_t mb = kMegabyte;
+    const std::string random = randomBytes(mb, 11);
+    auto repeat = [&](std::string_view unit) { return repeated(unit, mb); };
     const std::vector<std::string> lines{
         std::string(mb, 'a'), "'" + std::string(mb, 'x'), "/*" + std::string(mb, '*'), repeat("<<<"),
         "<<<" + std::string(mb, 'E'), repeat("//?>"), repeat("$"), repeat("<?"), std::string(mb, '\xff'),
         std::string(mb, '\0'), random,
     };
-    for (const std::string& line : lines) {
-        TSynPHPSyn hl;
-        EXPECT_EQ(joined(tokenizeLine(hl, line)), line) << line.substr(0, 8);
-    }
+    expectLinesCovered<TSynPHPSyn>(lines);
 }
 
 } // namespace
