@@ -208,8 +208,10 @@ std::optional<int> parseIniInteger(const QString& text)
             return std::nullopt;
     }
     if (base == 16) {
+        // Hexadecimal is a bit pattern: "-$80000000" wraps to itself rather
+        // than overflowing a signed negation.
         const auto u = std::uint32_t(v);
-        return negative ? -std::int32_t(u) : std::int32_t(u);
+        return std::int32_t(negative ? 0u - u : u);
     }
     if (negative ? v > 0x80000000ull : v > 0x7FFFFFFFull)
         return std::nullopt;

@@ -41,7 +41,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     setWindowTitle(QStringLiteral("Pellam Vornic v3.2"));
     setWindowIcon(QIcon::fromTheme(QStringLiteral("accessories-text-editor")));
     buildLayout();
+    buildNewDocumentMenus();
     wireCommands();
+    wireEditingCommands();
     FormCreate();
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "settings/customlanguages.h"
+#include "workspace/editingcommands.h"
+#include "workspace/newdocuments.h"
 #include "workspace/widgets/editorhost.h"
 
 #include <QMainWindow>
@@ -14,6 +16,7 @@ class FilePanel;
 class IniFile;
 class MainMenus;
 class QMdiArea;
+class QMenu;
 class QPlainTextEdit;
 class QSplitter;
 class QTabWidget;
@@ -70,6 +73,13 @@ public:
     bool CloseAll();
     void UpdateListView1ItemSize();
     void SkrivTekstenTilEditor(const QString& text); // write the text to the editor
+    QString FindWhitespaceInFront() const; // the caret line's leading blanks
+    void Button5Click();                   // strip HTML
+    // A new document of a kind, with its template, page, menus and settings.
+    TEditForm* NewDocument(NewDocuments::Kind kind);
+    TEditForm* GeneralDocument(const QString& language);
+    QMenu* PopupMenu3 = nullptr;
+    QMenu* Customlanguages2 = nullptr;
 
     // Menus and panels by document kind.
     void EnableMainMenu();
@@ -133,6 +143,12 @@ protected:
 
 private:
     void buildLayout();
+    void buildNewDocumentMenus();
+    void wireEditingCommands();
+    bool applyEditResult(const EditingCommands::EditResult& result);
+    void runEditingCommand(EditingCommands::EditResult (*command)(const EditingCommands::Document&));
+    void fillCustomLanguageMenu(QMenu* menu, const QStringList& names);
+    void showKindPage(NewDocuments::ToolPage page, bool java);
     void buildBottomPane();
     void wireCommands();
     void FormCreate();

@@ -99,6 +99,7 @@ TEditForm* TMainForm::MakeUnitByName(const QString& name, const QString& text)
     editor->ChangeSyntaxToHTML();
     SkrivTekstenTilEditor(text);
     editor->SynEdit1->setCaretXY(1, 6);
+    editor->SynEdit1->flushPendingChange();
     editor->setStatusText(1, QString());
     editor->Modified = false;
     editor->LeggTilEditor();

@@ -247,21 +247,10 @@ int TMainForm::filesFilterCount() const
 void TMainForm::LoadCustomLanglistFromFile()
 {
     const QStringList names = customLanguageMenuNames(::LoadCustomLanglistFromFile());
-    QMenu* menu = menus->Customlanguages1;
-    if (!menu)
-        return;
-    // Keep the fixed items ("(empty)" and "Define new custom language..").
-    for (QAction* a : menu->actions())
-        if (a->property("customLanguage").toBool())
-            menu->removeAction(a);
-    QAction* before = menu->actions().isEmpty() ? nullptr : menu->actions().first();
-    for (const QString& name : names) {
-        auto* a = new QAction(name, menu);
-        a->setProperty("customLanguage", true);
-        menu->insertAction(before, a);
-    }
-    if (menus->empty4)
-        menus->empty4->setVisible(names.isEmpty());
+    if (menus->Customlanguages1)
+        fillCustomLanguageMenu(menus->Customlanguages1, names);
+    if (Customlanguages2)
+        fillCustomLanguageMenu(Customlanguages2, names);
 }
 
 void TMainForm::LoadLangData(const QString& name, bool withSample)
@@ -310,6 +299,10 @@ void TMainForm::wireCommands()
     on("MinimizeAll1", [this] { MinimizeAll1Click(); });
     on("Nexteditorwindow1", [this] { Nexteditorwindow1Click(); });
     on("Previouseditorwindow1", [this] { Previouseditorwindow1Click(); });
+    onEditor("Setbreakpoint1", &TEditForm::SetBreakpoint);
+    onEditor("Deletebreakpoint1", &TEditForm::ClearBreakPoint);
+    onEditor("Nextbookmark1", &TEditForm::NextBreakPointJump);
+    onEditor("Previousbookmark1", &TEditForm::PreviousBreakPointJump);
     onEditor("Undo1", &TEditForm::Undo1Click);
     onEditor("Redo1", &TEditForm::Gjenta1Click);
     onEditor("Past1", &TEditForm::Liminn1Click);

@@ -559,6 +559,8 @@ void TSynEdit::setHighlighter(TSynCustomHighlighter* highlighter)
 
 // ---- editing -------------------------------------------------------------
 
+void TSynEdit::beginUndoBlock() { send(S::SCI_BEGINUNDOACTION); }
+void TSynEdit::endUndoBlock() { send(S::SCI_ENDUNDOACTION); }
 void TSynEdit::undo() { send(S::SCI_UNDO); }
 void TSynEdit::redo() { send(S::SCI_REDO); }
 bool TSynEdit::canUndo() const { return send(S::SCI_CANUNDO) != 0; }
@@ -601,6 +603,11 @@ void TSynEdit::removeDestroyNotification(int id)
 void TSynEdit::placeMark(const TSynEditMark& mark)
 {
     m_marks.place(mark);
+    m_gutter->update();
+}
+
+void TSynEdit::marksChanged()
+{
     m_gutter->update();
 }
 
@@ -687,11 +694,16 @@ void TSynEdit::scheduleChange()
     if (m_changePending)
         return;
     m_changePending = true;
-    QTimer::singleShot(0, this, [this] {
-        m_changePending = false;
-        if (OnChange)
-            OnChange();
-    });
+    QTimer::singleShot(0, this, [this] { flushPendingChange(); });
+}
+
+void TSynEdit::flushPendingChange()
+{
+    if (!m_changePending)
+        return;
+    m_changePending = false;
+    if (OnChange)
+        OnChange();
 }
 
 void TSynEdit::clearSpecialLines()

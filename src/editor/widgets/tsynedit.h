@@ -118,6 +118,9 @@ public:
     TSynCustomHighlighter* highlighter() const { return m_highlighter; }
 
     // Editing.
+    // Edits between these two undo as one step.
+    void beginUndoBlock();
+    void endUndoBlock();
     void undo();
     void redo();
     bool canUndo() const;
@@ -126,12 +129,18 @@ public:
     void cutToClipboard();
     void pasteFromClipboard();
     void setEditorFocus();
+    // Runs a change notice that is still waiting, now (so a handler's effect
+    // can be undone right after an edit made in code).
+    void flushPendingChange();
     void invalidateLine(int line);
     void invalidate();
     void setPopupMenu(QMenu* menu) { m_popup = menu; }
 
     // Marks and bookmarks.
     const TSynEditMarkList& marks() const { return m_marks; }
+    // For callers that change the list themselves; they call marksChanged().
+    TSynEditMarkList& editableMarks() { return m_marks; }
+    void marksChanged();
     void placeMark(const TSynEditMark& mark);
     void clearLineMarks(int line);
     std::vector<TSynEditMark> marksOfLine(int line) const { return m_marks.marksOfLine(line); }

@@ -12,6 +12,7 @@
 #include "editor/widgets/tsynedit.h"
 #include "editor/widgets/tsyngutter.h"
 #include "settings/inifile.h"
+#include "workspace/breakpoints.h"
 #include "workspace/commenttests.h"
 #include "workspace/editorlogic.h"
 #include "workspace/endtags.h"
@@ -93,6 +94,11 @@ TEditForm::TEditForm(EditorHost* host, QWidget* parent) : QMdiSubWindow(parent),
     SynEdit1->OnChange = [this] { SynEdit1Change(); };
     SynEdit1->OnKeyDown = [this](int& key, Qt::KeyboardModifiers shift) { SynEdit1KeyDown(key, shift); };
     SynEdit1->OnKeyPress = [this](QChar& key) { SynEdit1KeyPress(key); };
+    SynEdit1->OnKeyUp = [this](int&, Qt::KeyboardModifiers) {
+        // Typing on a marked line re-makes its breakpoint at the caret.
+        if (Breakpoints::SynEdit1KeyUp(SynEdit1->editableMarks(), {SynEdit1->caretX(), SynEdit1->caretY()}))
+            SynEdit1->marksChanged();
+    };
     SynEdit1->OnMouseDown = [this](Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
         SynEdit1->setEditorFocus();
     };
@@ -149,6 +155,56 @@ void TEditForm::ChangeSyntaxToNoHighlighter() { SynEdit1->setHighlighter(nullptr
 void TEditForm::SkrivUtTekst(const QString& text)
 {
     SynEdit1->setSelText(text);
+}
+
+void TEditForm::SetBreakpoint()
+{
+    Breakpoints::SetBreakpoint(SynEdit1->editableMarks(), {SynEdit1->caretX(), SynEdit1->caretY()});
+    SynEdit1->marksChanged();
+}
+
+void TEditForm::BreakPointChange(int line, int imageIndex)
+{
+    Breakpoints::BreakPointChange(SynEdit1->editableMarks(), {SynEdit1->caretX(), SynEdit1->caretY()}, line,
+                                  imageIndex);
+    SynEdit1->marksChanged();
+}
+
+void TEditForm::ClearBreakPoint()
+{
+    Breakpoints::ClearBreakPoint(SynEdit1->editableMarks(), {SynEdit1->caretX(), SynEdit1->caretY()});
+    SynEdit1->marksChanged();
+}
+
+void TEditForm::NextBreakPointJump()
+{
+    if (const auto line = Breakpoints::NextBreakPointJump(SynEdit1->marks(), {SynEdit1->caretX(), SynEdit1->caretY()}))
+        SynEdit1->setCaretXY(SynEdit1->caretX(), *line);
+}
+
+void TEditForm::PreviousBreakPointJump()
+{
+    if (const auto line =
+            Breakpoints::PreviousBreakPointJump(SynEdit1->marks(), {SynEdit1->caretX(), SynEdit1->caretY()}))
+        SynEdit1->setCaretXY(SynEdit1->caretX(), *line);
+}
+
+QStringList TEditForm::SorterBreakPoints() const
+{
+    return Breakpoints::SorterBreakPoints(SynEdit1->marks());
+}
+
+bool TEditForm::IsBookmarkAtLine(int line) const
+{
+    return Breakpoints::IsBookmarkAtLine(SynEdit1->marks(), line);
+}
+
+void TEditForm::Fjernallbokmerker1Click()
+{
+    const Breakpoints::Caret back =
+        Breakpoints::ClearAllBreakpoints(SynEdit1->editableMarks(), {SynEdit1->caretX(), SynEdit1->caretY()});
+    SynEdit1->setCaretXY(back.Char, back.Line);
+    SynEdit1->marksChanged();
 }
 
 void TEditForm::Undo1Click() { SynEdit1->undo(); }

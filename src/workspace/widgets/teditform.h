@@ -70,6 +70,16 @@ public:
     static bool SingleTag(const QString& tag);
     void LeggTilEditor(); // LeggTilEditor: attach the HTML attribute completion again
 
+    // Breakpoints are the edit control's marks.
+    void SetBreakpoint();
+    void BreakPointChange(int line, int imageIndex);
+    void ClearBreakPoint();
+    void NextBreakPointJump();
+    void PreviousBreakPointJump();
+    QStringList SorterBreakPoints() const; // SorterBreakPoints: sort the breakpoints
+    bool IsBookmarkAtLine(int line) const;
+    void Fjernallbokmerker1Click();        // clear all breakpoints
+
     void Undo1Click();
     void Gjenta1Click();   // redo
     void Copier1Click();   // copy

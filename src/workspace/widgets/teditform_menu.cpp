@@ -96,11 +96,16 @@ void TEditForm::buildPopupMenu()
     m_htmlItems.push_back(group("Font", {{"Italics", ""}, {"Bold", ""}, {"Italics and bold", ""}}));
     m_htmlItems.push_back(PopupMenu1->addSeparator());
 
-    m_markItems.push_back(forward(PopupMenu1, {"Set breakpoint", "Setbreakpoint1"}));
-    m_markItems.push_back(forward(PopupMenu1, {"Clear breakpoint on current line", "Deletebreakpoint1"}));
-    m_markItems.push_back(forward(PopupMenu1, {"Next breakpoint", "Nextbookmark1"}));
-    m_markItems.push_back(forward(PopupMenu1, {"Previous breakpoint", "Previousbookmark1"}));
-    forward(PopupMenu1, {"Clear all breakpoints", ""})->setVisible(false);
+    auto local = [this](const char* caption, void (TEditForm::*method)()) {
+        QAction* a = PopupMenu1->addAction(QString::fromLatin1(caption));
+        connect(a, &QAction::triggered, this, [this, method] { (this->*method)(); });
+        return a;
+    };
+    m_markItems.push_back(local("Set breakpoint", &TEditForm::SetBreakpoint));
+    m_markItems.push_back(local("Clear breakpoint on current line", &TEditForm::ClearBreakPoint));
+    m_markItems.push_back(local("Next breakpoint", &TEditForm::NextBreakPointJump));
+    m_markItems.push_back(local("Previous breakpoint", &TEditForm::PreviousBreakPointJump));
+    local("Clear all breakpoints", &TEditForm::Fjernallbokmerker1Click)->setVisible(false);
     m_markItems.push_back(PopupMenu1->addSeparator());
 
     // Bookmarks are set and reached with the edit control's keys; these two

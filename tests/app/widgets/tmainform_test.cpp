@@ -381,3 +381,82 @@ TEST_F(TMainFormTest, QuitSavesOnlyTheCheckedDocuments)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(TMainFormTest, CtrlJMakesAJavaApplicationFromItsTemplate)
+{
+    QApplication::setActiveWindow(m_form);
+    m_form->setFocus();
+    QTest::keyClick(m_form, Qt::Key_J, Qt::ControlModifier);
+    settle();
+    TEditForm* e = m_form->GetActiveEditor();
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->caption(), "Untitled1.java");
+    EXPECT_EQ(e->SynEdit1->text(),
+              "\r\nclass Classname {\r\n  public static void main(String args[]) {\r\n     \r\n  }\r\n}\r\n");
+    EXPECT_EQ(e->SynEdit1->caretXY(), (BufferCoord{6, 4}));
+    EXPECT_FALSE(e->Modified);
+    EXPECT_EQ(e->statusText(1), "");
+    EXPECT_TRUE(m_form->toolPages->isPageVisible(ToolPages::Page::Java));
+    EXPECT_TRUE(m_form->PageControl4->isTabVisible(1));
+}
+
+TEST_F(TMainFormTest, NewDocumentsOfEveryKind)
+{
+    using NewDocuments::Kind;
+    struct Case {
+        Kind kind;
+        const char* caption;
+        BufferCoord caret;
+        ToolPages::Page page;
+    } cases[] = {
+        {Kind::Html, "Untitled1.htm", {1, 6}, ToolPages::Page::Html},
+        {Kind::Xml, "Untitled2.xml", {3, 8}, ToolPages::Page::General},
+        {Kind::Php, "Untitled3.php", {4, 2}, ToolPages::Page::General},
+        {Kind::Css, "Untitled4.css", {3, 5}, ToolPages::Page::General},
+        {Kind::Text, "Untitled5.txt", {1, 1}, ToolPages::Page::General},
+    };
+    for (const Case& c : cases) {
+        TEditForm* e = m_form->NewDocument(c.kind);
+        settle();
+        EXPECT_EQ(e->caption(), c.caption);
+        EXPECT_EQ(e->SynEdit1->caretXY(), c.caret) << c.caption;
+        EXPECT_FALSE(e->Modified) << c.caption;
+        EXPECT_TRUE(m_form->toolPages->isPageVisible(c.page)) << c.caption;
+    }
+}
+
+TEST_F(TMainFormTest, CommentAndIndentFromTheEditMenu)
+{
+    TEditForm* e = m_form->NewDocument(NewDocuments::Kind::JavaApplication);
+    e->SynEdit1->setText("int a;\nint b;\nint c;\n");
+    e->SynEdit1->setSelection({1, 1}, {1, 3});
+    m_form->menus->action("Comment1")->trigger();
+    const QString commented = e->SynEdit1->text();
+    EXPECT_NE(commented, "int a;\r\nint b;\r\nint c;\r\n");
+    e->SynEdit1->undo();
+    EXPECT_EQ(e->SynEdit1->text(), "int a;\r\nint b;\r\nint c;\r\n");
+}
+
+TEST_F(TMainFormTest, BreakpointsMoveWithTheTextAndCtrlNJumpsToThem)
+{
+    // Next breakpoint is a Java command; elsewhere Ctrl+N is the editor's.
+    TEditForm* e = m_form->NewDocument(NewDocuments::Kind::JavaApplication);
+    QString text;
+    for (int i = 1; i <= 20; ++i)
+        text += QString("line %1\n").arg(i);
+    e->SynEdit1->setText(text);
+    e->SynEdit1->setCaretXY(1, 10);
+    m_form->menus->action("Setbreakpoint1")->trigger();
+    ASSERT_EQ(e->SynEdit1->marks().count(), 1);
+    e->SynEdit1->setCaretXY(1, 2);
+    e->SynEdit1->setSelText("a\rb\rc\r");
+    EXPECT_EQ(e->SynEdit1->marks().at(0).Line, 13);
+    e->SynEdit1->setCaretXY(1, 1);
+    QApplication::setActiveWindow(m_form);
+    QTest::keyClick(e->SynEdit1->view(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(e->SynEdit1->caretY(), 13);
+}
+
+} // namespace

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+struct SearchQuery;
+
+// FindDialog1: an editor window's modeless find dialog. It edits the
+// window's find query as the user types, so "Find Next" from the menu uses
+// what the dialog shows; the query must outlive the dialog.
+class TFindDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFindDialog(SearchQuery& query, QWidget* parent = nullptr);
+
+    // Shows the dialog with the query's current values and focuses the text.
+    void showDialog();
+
+signals:
+    void findNextClicked();
+
+private:
+    void load();
+    void store();
+
+    SearchQuery& m_query;
+    QLineEdit* m_findText;
+    QCheckBox* m_wholeWord;
+    QCheckBox* m_matchCase;
+    QRadioButton* m_up;
+    QRadioButton* m_down;
+    QPushButton* m_findNext;
+    bool m_loading = false;
+};
