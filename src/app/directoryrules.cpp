@@ -90,7 +90,8 @@ QString fileSystemRootOf(const QString& path, const QStringList& roots)
 {
     QString best = QStringLiteral("/");
     for (const QString& root : roots) {
-        const bool holds = path == root || path.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'));
+        const bool holds =
+            path == root || path.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'));
         if (holds && root.size() > best.size())
             best = root;
     }

@@ -40,8 +40,8 @@ struct WorkingDirectories {
 
 // The HTML project catalogue, kept for the program's run only.
 struct ProjectCatalogue {
-    QString ProjectCatalog;                             // root directory, empty: none defined
-    QString ImagesFolder = QStringLiteral("images");    // sub-folder for images
+    QString ProjectCatalog;                          // root directory, empty: none defined
+    QString ImagesFolder = QStringLiteral("images"); // sub-folder for images
 };
 
 // The roots a user reaches here, for the drive boxes: "/", the home folder

@@ -12,7 +12,10 @@ const QString Section = QStringLiteral("History");
 const QString CountKey = QStringLiteral("Count");
 const QString PrevKey = QStringLiteral("Prev");
 
-QString slotKey(int slot) { return QString::number(slot); }
+QString slotKey(int slot)
+{
+    return QString::number(slot);
+}
 
 // The INI store trims values and keeps them on one line: a path that would
 // come back different must not be recorded, or reopening it would reach
@@ -32,7 +35,10 @@ bool FileHistory::filledAtStart() const
 
 // A hand-edited Count outside 0..20 must neither read past slot 20 nor
 // write a negative count.
-int FileHistory::count() const { return std::clamp(m_ini.ReadInteger(Section, CountKey, 0), 0, MaxFiles); }
+int FileHistory::count() const
+{
+    return std::clamp(m_ini.ReadInteger(Section, CountKey, 0), 0, MaxFiles);
+}
 
 Result<void> FileHistory::SaveFileHistory(const QString& path)
 {
@@ -100,6 +106,12 @@ ReopenDecision FileHistory::LoadHistFile(const QString& path, const OpenByName& 
                                "same filename.")};
 }
 
-QString FileHistory::clearQuestion() { return QStringLiteral("Are you sure you want to clear the history list?"); }
+QString FileHistory::clearQuestion()
+{
+    return QStringLiteral("Are you sure you want to clear the history list?");
+}
 
-bool FileHistory::isExistingFile(const QString& path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
+bool FileHistory::isExistingFile(const QString& path)
+{
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}

@@ -169,7 +169,10 @@ TEST_F(FileHistoryTest, ClearListThatCannotWriteKeepsTheMenu)
 {
     record(path(1));
     struct ReadOnlyFolder {
-        explicit ReadOnlyFolder(const QString& p) : path(p) { QFile::setPermissions(p, QFile::ReadOwner | QFile::ExeOwner); }
+        explicit ReadOnlyFolder(const QString& p) : path(p)
+        {
+            QFile::setPermissions(p, QFile::ReadOwner | QFile::ExeOwner);
+        }
         ~ReadOnlyFolder() { QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); }
         QString path;
     } readOnly(m_dir.path());

@@ -136,6 +136,7 @@ public:
     bool autocompletionChecked() const override;
     void LoadLangData(const QString& name, bool withSample) override;
     void runMainCommand(const QString& objectName) override;
+    void setFindNextEnabled(bool enabled) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -267,6 +267,14 @@ void TMainForm::LoadLangData(const QString& name, bool withSample)
 
 // ---- command wiring ------------------------------------------------------
 
+void TMainForm::setFindNextEnabled(bool enabled)
+{
+    menus->FindNext1->setEnabled(enabled);
+    for (QToolButton* b : toolPages->allButtons())
+        if (b->toolTip() == QLatin1String("Find next"))
+            b->setEnabled(enabled);
+}
+
 void TMainForm::runMainCommand(const QString& objectName)
 {
     if (QAction* a = menus->action(objectName))
@@ -299,6 +307,11 @@ void TMainForm::wireCommands()
     on("MinimizeAll1", [this] { MinimizeAll1Click(); });
     on("Nexteditorwindow1", [this] { Nexteditorwindow1Click(); });
     on("Previouseditorwindow1", [this] { Previouseditorwindow1Click(); });
+    onEditor("Find1", &TEditForm::Soek);
+    onEditor("FindNext1", &TEditForm::FinnNeste);
+    onEditor("Replace1", &TEditForm::Replace1Click);
+    onEditor("Replaceagain1", &TEditForm::Replaceagain1Click);
+    onEditor("Gotoline1", &TEditForm::Gotoline1Click);
     onEditor("Setbreakpoint1", &TEditForm::SetBreakpoint);
     onEditor("Deletebreakpoint1", &TEditForm::ClearBreakPoint);
     onEditor("Nextbookmark1", &TEditForm::NextBreakPointJump);

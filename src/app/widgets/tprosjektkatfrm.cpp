@@ -45,7 +45,10 @@ TProsjektKatFrm::TProsjektKatFrm(const ProjectCatalogue& catalogue, QWidget* par
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-ProjectCatalogue TProsjektKatFrm::catalogue() const { return {rootEdit->text(), imagesEdit->text()}; }
+ProjectCatalogue TProsjektKatFrm::catalogue() const
+{
+    return {rootEdit->text(), imagesEdit->text()};
+}
 
 void TProsjektKatFrm::findClick()
 {

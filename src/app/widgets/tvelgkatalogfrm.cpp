@@ -8,6 +8,7 @@
 #include <QFileSystemModel>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -42,15 +43,27 @@ TVelgKatalogFrm::TVelgKatalogFrm(const QString& start, QWidget* parent) : QDialo
     layout->addWidget(directoryList, 1);
     layout->addLayout(buttons);
 
-    setDirectory(QFileInfo(start).isDir() ? start : QDir::homePath());
-
+    // The model lists folders in the background and the rows it adds move
+    // the start folder down: scroll to it again once the listing settles.
+    m_revealTimer = new QTimer(this);
+    m_revealTimer->setSingleShot(true);
+    m_revealTimer->setInterval(50);
+    connect(m_revealTimer, &QTimer::timeout, this, [this] { reveal(); });
+    const auto settle = [this] {
+        if (m_revealing)
+            m_revealTimer->start();
+    };
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, settle);
+    connect(m_model, &QFileSystemModel::rowsInserted, this, settle);
     connect(driveBox, &QComboBox::activated, this, [this](int) { showDrive(driveBox->currentText()); });
     connect(directoryList, &QTreeView::clicked, this, [this](const QModelIndex& index) {
+        m_revealing = false;
         m_directory = m_model->filePath(index);
         directoryList->expand(index);
     });
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    setDirectory(QFileInfo(start).isDir() ? start : QDir::homePath());
 }
 
 void TVelgKatalogFrm::setDirectory(const QString& path)
@@ -61,7 +74,22 @@ void TVelgKatalogFrm::setDirectory(const QString& path)
         driveBox->setCurrentIndex(drive);
     showDrive(root);
     m_directory = path;
-    const QModelIndex index = m_model->index(path);
+    m_revealing = true;
+    reveal();
+}
+
+void TVelgKatalogFrm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_revealing)
+        m_revealTimer->start();
+}
+
+void TVelgKatalogFrm::reveal()
+{
+    if (!m_revealing)
+        return;
+    const QModelIndex index = m_model->index(m_directory);
     directoryList->setCurrentIndex(index);
     directoryList->scrollTo(index);
 }
@@ -72,5 +100,6 @@ void TVelgKatalogFrm::showDrive(const QString& root)
     // a folder is clicked.
     directoryList->setRootIndex(m_model->index(root));
     directoryList->clearSelection();
+    m_revealing = false;
     m_directory = root;
 }

@@ -6,6 +6,7 @@
 class QComboBox;
 class QFileSystemModel;
 class QPushButton;
+class QTimer;
 class QTreeView;
 
 // TVelgKatalogFrm (velg katalog: choose directory): "Select directory", a
@@ -25,9 +26,15 @@ public:
     QString directory() const { return m_directory; }
     void setDirectory(const QString& path);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void showDrive(const QString& root);
+    void reveal();
 
     QFileSystemModel* m_model;
     QString m_directory;
+    QTimer* m_revealTimer;
+    bool m_revealing = false;
 };

@@ -40,6 +40,9 @@ public:
     // highlighter (withSample replaces the text by the sample).
     virtual void LoadLangData(const QString& name, bool withSample) = 0;
 
+    // "Find Next" follows the outcome of the last search.
+    virtual void setFindNextEnabled(bool enabled) = 0;
+
     // Runs the frame window's command of that menu item (context-menu items
     // that forward to the main window).
     virtual void runMainCommand(const QString& objectName) = 0;

@@ -17,6 +17,8 @@
 #include "workspace/editorlogic.h"
 #include "workspace/endtags.h"
 #include "workspace/widgets/editorhost.h"
+#include "workspace/widgets/editorsearch.h"
+#include "workspace/widgets/tgotolinefrm.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -109,6 +111,7 @@ TEditForm::TEditForm(EditorHost* host, QWidget* parent) : QMdiSubWindow(parent),
         setStatusText(2, insert ? QStringLiteral("Insertion") : QStringLiteral("Overwrite"));
     });
 
+    m_search = std::make_unique<EditorSearch>(this, SynEdit1, m_host);
     buildPopupMenu();
     SynEdit1->setPopupMenu(PopupMenu1);
     setStatusText(2, QStringLiteral("Insertion"));
@@ -116,6 +119,7 @@ TEditForm::TEditForm(EditorHost* host, QWidget* parent) : QMdiSubWindow(parent),
 
 TEditForm::~TEditForm()
 {
+    m_search.reset();
     // The edit control goes with the window; it must not paint through a
     // highlighter that is already gone.
     SynEdit1->setHighlighter(nullptr);
@@ -205,6 +209,23 @@ void TEditForm::Fjernallbokmerker1Click()
         Breakpoints::ClearAllBreakpoints(SynEdit1->editableMarks(), {SynEdit1->caretX(), SynEdit1->caretY()});
     SynEdit1->setCaretXY(back.Char, back.Line);
     SynEdit1->marksChanged();
+}
+
+void TEditForm::Soek() { m_search->Soek(); }
+void TEditForm::Finn() { m_search->session().Finn(); }
+void TEditForm::FinnNeste() { m_search->session().FinnNeste(); }
+void TEditForm::Replace1Click() { m_search->showReplace(); }
+void TEditForm::Replaceagain1Click() { m_search->session().replaceAgain(); }
+
+void TEditForm::Gotoline1Click()
+{
+    auto* dialog = new TGotoLineFrm(SynEdit1->lineCount(), this);
+    QPointer<TEditForm> self = this;
+    connect(dialog, &TGotoLineFrm::lineChosen, this, [self](int line) {
+        if (self)
+            self->SynEdit1->setCaretY(line);
+    });
+    dialog->show();
 }
 
 void TEditForm::Undo1Click() { SynEdit1->undo(); }

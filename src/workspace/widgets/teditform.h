@@ -10,6 +10,7 @@
 #include <vector>
 
 class EditorHost;
+class EditorSearch;
 class QLabel;
 class QMenu;
 class TSynEdit;
@@ -80,6 +81,14 @@ public:
     bool IsBookmarkAtLine(int line) const;
     void Fjernallbokmerker1Click();        // clear all breakpoints
 
+    // Search and replace of this window.
+    void Soek();       // Soek: search
+    void Finn();       // Finn: find
+    void FinnNeste();  // FinnNeste: find next
+    void Replace1Click();
+    void Replaceagain1Click();
+    void Gotoline1Click();
+
     void Undo1Click();
     void Gjenta1Click();   // redo
     void Copier1Click();   // copy
@@ -124,4 +133,5 @@ private:
     std::vector<QAction*> m_javaItems, m_htmlItems, m_markItems;
     QAction* m_addWatch = nullptr;
     bool m_closing = false;
+    std::unique_ptr<EditorSearch> m_search;
 };

@@ -8,7 +8,11 @@
 #include "editor/widgets/tsyngutter.h"
 #include "settings/inifile.h"
 #include "workspace/widgets/teditform.h"
+#include "workspace/widgets/tfinddialog.h"
+#include "workspace/widgets/treplacedialog.h"
 #include "workspace/widgets/tsavedocchangefrm.h"
+
+#include <QLineEdit>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -457,6 +461,48 @@ TEST_F(TMainFormTest, BreakpointsMoveWithTheTextAndCtrlNJumpsToThem)
     QApplication::setActiveWindow(m_form);
     QTest::keyClick(e->SynEdit1->view(), Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(e->SynEdit1->caretY(), 13);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(TMainFormTest, FindFindNextAndReplaceAllThroughTheDialogs)
+{
+    TEditForm* e = m_form->NewDocument(NewDocuments::Kind::Text);
+    e->SynEdit1->setText("banana\nbandana\n");
+    e->SynEdit1->setCaretXY(1, 1);
+    QApplication::setActiveWindow(m_form);
+    QTest::keyClick(e->SynEdit1->view(), Qt::Key_F, Qt::ControlModifier);
+    settle();
+    auto* find = e->findChild<TFindDialog*>();
+    ASSERT_TRUE(find);
+    auto* what = find->findChild<QLineEdit*>();
+    ASSERT_TRUE(what);
+    QTest::keyClicks(what, "an");
+    for (auto* b : find->findChildren<QAbstractButton*>())
+        if (b->text().remove('&') == "Find Next")
+            b->click();
+    EXPECT_EQ(e->SynEdit1->selText(), "an");
+    EXPECT_EQ(e->SynEdit1->blockBegin(), (BufferCoord{2, 1}));
+    find->hide();
+    QTest::keyClick(e->SynEdit1->view(), Qt::Key_F3);
+    EXPECT_EQ(e->SynEdit1->blockBegin(), (BufferCoord{4, 1}));
+
+    e->SynEdit1->setCaretXY(1, 1);
+    QTest::keyClick(e->SynEdit1->view(), Qt::Key_R, Qt::ControlModifier);
+    settle();
+    auto* replace = e->findChild<TReplaceDialog*>();
+    ASSERT_TRUE(replace);
+    const auto edits = replace->findChildren<QLineEdit*>();
+    ASSERT_GE(edits.size(), 2);
+    edits[0]->setText("a");
+    edits[1]->setText("b");
+    for (auto* b : replace->findChildren<QAbstractButton*>())
+        if (b->text().remove('&') == "Replace All")
+            b->click();
+    settle();
+    EXPECT_EQ(e->SynEdit1->text(), "bbnbnb\r\nbbndbnb\r\n");
 }
 
 } // namespace
