@@ -161,7 +161,7 @@ void TMainForm::FormCreate()
                                    60000);
         AutosaveTimer->start();
     }
-    // The Reopen menu and the tip of the day come with their own windows.
+    wireHistory();
     CurrentExtension.clear();
     ClosingFromList = false;
     DisableMainMenu();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/directoryrules.h"
+#include "app/filehistory.h"
 #include "settings/customlanguages.h"
 #include "workspace/editingcommands.h"
 #include "workspace/newdocuments.h"
@@ -74,6 +76,11 @@ public:
     void UpdateListView1ItemSize();
     void SkrivTekstenTilEditor(const QString& text); // write the text to the editor
     QString FindWhitespaceInFront() const; // the caret line's leading blanks
+    // File history and the Reopen menu.
+    void SaveFileHistory(const QString& path);
+    void LoadHistFromFile();
+    void LoadHistFile(const QString& path);
+    void ClearList1Click();
     void Button5Click();                   // strip HTML
     // A new document of a kind, with its template, page, menus and settings.
     TEditForm* NewDocument(NewDocuments::Kind kind);
@@ -146,6 +153,8 @@ private:
     void buildLayout();
     void buildNewDocumentMenus();
     void wireEditingCommands();
+    void wireHistory();
+    void rebuildReopenMenu();
     bool applyEditResult(const EditingCommands::EditResult& result);
     void runEditingCommand(EditingCommands::EditResult (*command)(const EditingCommands::Document&));
     void fillCustomLanguageMenu(QMenu* menu, const QStringList& names);
@@ -165,4 +174,6 @@ private:
     QSplitter* m_splitter2 = nullptr;
     QList<FileFilterEntry> m_filterEntries;
     bool m_closeConfirmed = false;
+    ReopenMenuItems m_reopen;
+    WorkingDirectories m_workingDirs;
 };

@@ -130,7 +130,7 @@ void TMainForm::LoadFile(const QString& path)
     CurrentExtension = extension;
     filePanel->setFileMask(extension.contains(QLatin1String(".html")) ? QStringLiteral("*.htm")
                                                                        : QLatin1Char('*') + extension);
-    AddFileToHist(path);
+    SaveFileHistory(path);
 
     if (extension.contains(QLatin1String(".java"))) {
         editor->ChangeSyntaxToJava();
@@ -175,6 +175,7 @@ void TMainForm::openFromPanel(const QString& path)
         return;
     if (!AllreadyOpen(QFileInfo(path).fileName())) {
         LoadFile(path);
+        LoadHistFromFile();
         EnableGeneralButtons(true);
         return;
     }
@@ -359,12 +360,6 @@ void TMainForm::UpdateListView1ItemSize()
     if (ListView1->topLevelItemCount() > rows)
         width -= 16;
     ListView1->setColumnWidth(0, std::max(width, 20));
-}
-
-void TMainForm::AddFileToHist(const QString& path)
-{
-    // The Reopen menu keeps its history here once it exists.
-    Q_UNUSED(path);
 }
 
 void TMainForm::editorClosing(TEditForm* editor, bool lastWindow)

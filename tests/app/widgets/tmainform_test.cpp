@@ -506,3 +506,29 @@ TEST_F(TMainFormTest, FindFindNextAndReplaceAllThroughTheDialogs)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(TMainFormTest, ReopenMenuListsFilesOpenedBeforeARestart)
+{
+    const QString a = writeFile("A.java", "a");
+    const QString b = writeFile("B.htm", "b");
+    m_form->LoadFile(a);
+    m_form->LoadFile(b);
+    delete m_form;
+    m_form = new TMainForm;
+    QStringList listed;
+    for (QAction* action : m_form->menus->Reopen1->actions())
+        if (action->property("historyPath").isValid())
+            listed << action->text();
+    EXPECT_EQ(listed, QStringList({b, a}));
+    EXPECT_FALSE(m_form->menus->reopenEmpty->isVisible());
+    // Reopening a file that is open already only says so.
+    m_form->LoadHistFile(a);
+    answerNextDialog("OK");
+    m_form->LoadHistFile(a);
+    settle();
+    EXPECT_EQ(m_form->editors().size(), 1u);
+}
+
+} // namespace
