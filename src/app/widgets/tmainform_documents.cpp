@@ -194,7 +194,8 @@ void TMainForm::openFromPanel(const QString& path)
 
 void TMainForm::Load1Click()
 {
-    const QString path = QFileDialog::getOpenFileName(this, QString(), filePanel->directory(), filesFilter());
+    const QString start = m_workingDirs.openDialog.isEmpty() ? filePanel->directory() : m_workingDirs.openDialog;
+    const QString path = QFileDialog::getOpenFileName(this, QString(), start, filesFilter());
     if (!path.isEmpty())
         openFromPanel(path);
 }

@@ -532,3 +532,35 @@ TEST_F(TMainFormTest, ReopenMenuListsFilesOpenedBeforeARestart)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(TMainFormTest, ErrorLineIsWhiteOnMaroonUntilThatLineIsEdited)
+{
+    TEditForm* e = m_form->NewDocument(NewDocuments::Kind::JavaApplication);
+    e->SynEdit1->setText("1\n2\n3\n4\n5\n6\n7\n8\n");
+    settle();
+    auto colours = [&](int line) {
+        bool special = false;
+        TColor fg = Colors::clNone, bg = Colors::clNone;
+        e->SynEdit1->OnSpecialLineColors(line, special, fg, bg);
+        return special ? std::make_pair(fg, bg) : std::make_pair(Colors::clNone, Colors::clNone);
+    };
+    e->HighlightLine = 7;
+    m_form->setErrorLineActive(true);
+    EXPECT_EQ(colours(7), std::make_pair(Colors::clWhite, Colors::clMaroon));
+    EXPECT_EQ(colours(6), std::make_pair(Colors::clNone, Colors::clNone));
+    e->SynEdit1->setEditorFocus();
+    e->SynEdit1->setCaretXY(2, 3);
+    QTest::keyClicks(e->SynEdit1->view(), "x");
+    settle();
+    EXPECT_TRUE(m_form->ErrorLineActive); // another line: still painted
+    e->SynEdit1->setCaretXY(2, 7);
+    QTest::keyClicks(e->SynEdit1->view(), "y");
+    settle();
+    EXPECT_FALSE(m_form->ErrorLineActive);
+    EXPECT_EQ(colours(7), std::make_pair(Colors::clNone, Colors::clNone));
+    EXPECT_EQ(e->HighlightLine, 7);
+}
+
+} // namespace
