@@ -77,6 +77,8 @@ void TMainForm::Button5Click()
     e->setCaption(name.caption);
     OppdaterListeView(name.caption, oldCaption);
     e->ChangeSyntaxToNoHighlighter();
+    // The .txt name may belong to a file that is there already.
+    e->confirmOverwriteOnNextSave();
 }
 
 void TMainForm::wireEditingCommands()

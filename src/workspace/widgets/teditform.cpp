@@ -431,8 +431,13 @@ bool TEditForm::SaveFileNow()
     // The caption decides the name, so a document renamed to .txt is saved
     // beside the file it came from.
     const QString path = QFileInfo(FileName).absoluteDir().filePath(caption());
+    if (m_confirmOverwrite && QFileInfo::exists(path) &&
+        QMessageBox::warning(this, QStringLiteral("Warning"), QStringLiteral("File aldready exists, overwrite ?"),
+                             QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return false;
     if (!writeTo(path))
         return false;
+    m_confirmOverwrite = false;
     HasFile = true;
     Modified = false;
     setStatusText(1, QString());

@@ -49,6 +49,9 @@ public:
     QString captionExtension() const;
 
     bool SaveFileNow();
+    // The next save goes to a name no file of this document had: ask before
+    // it replaces a file that is there (set when the document is renamed).
+    void confirmOverwriteOnNextSave() { m_confirmOverwrite = true; }
     // False when the user cancelled or the file could not be written.
     bool SaveFileAs();
     void SkrivUtTekst(const QString& text); // SkrivUtTekst: write out the text
@@ -133,5 +136,6 @@ private:
     std::vector<QAction*> m_javaItems, m_htmlItems, m_markItems;
     QAction* m_addWatch = nullptr;
     bool m_closing = false;
+    bool m_confirmOverwrite = false;
     std::unique_ptr<EditorSearch> m_search;
 };

@@ -564,3 +564,29 @@ TEST_F(TMainFormTest, ErrorLineIsWhiteOnMaroonUntilThatLineIsEdited)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(TMainFormTest, StripHtmlNeverSilentlyOverwritesAnExistingTextFile)
+{
+    const QString page = writeFile("index.htm", "<html><title>T</title><body>Hello world</body></html>\n");
+    const QString existing = writeFile("index.txt", "keep me\n");
+    m_form->LoadFile(page);
+    answerNextDialog("Yes"); // strip the html?
+    m_form->Button5Click();
+    settle();
+    TEditForm* e = m_form->GetActiveEditor();
+    EXPECT_EQ(e->caption(), "index.txt");
+    EXPECT_EQ(listRows(), QStringList({"index.txt"}));
+    EXPECT_EQ(e->SynEdit1->highlighter(), nullptr);
+    answerNextDialog("No"); // "File aldready exists, overwrite ?"
+    EXPECT_FALSE(e->SaveFileNow());
+    QFile f(existing);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), "keep me\n");
+    QFile original(page);
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(original.readAll().startsWith("<html>"));
+}
+
+} // namespace
