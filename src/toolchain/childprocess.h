@@ -1,0 +1,57 @@
+#pragma once
+
+#include "settings/result.h"
+#include "toolchain/chunkreader.h"
+
+#include <QByteArray>
+#include <QMutex>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+class QProcess;
+
+// A program and its arguments (no shell: blanks, quotes and shell characters
+// reach the program as they stand), started in workDir.
+struct ChildCommand {
+    QString program;
+    QStringList arguments;
+    QString workDir;
+};
+
+// The one way a kit tool is started: standard output and standard error
+// merged into one stream, standard input a pipe. Reading is blocking with a
+// time-out, from the thread that started the child; write() may be called
+// from any thread and is sent by the reading thread, since the process
+// object belongs to that thread.
+class ChildProcess {
+public:
+    explicit ChildProcess(ChildUser user);
+    ~ChildProcess(); // stops a child that still runs
+
+    // Waits until the child runs. A failure names the program (or the
+    // working folder) that failed and the system's reason.
+    Result<void> start(const ChildCommand& command);
+
+    // Waits up to timeoutMs (-1: for ever) for output; Waiting on time-out,
+    // End once the child has ended and its output is all read.
+    Chunk read(int timeoutMs);
+
+    // Queues bytes for the child's input; dropped silently once it has ended.
+    void write(QByteArrayView bytes);
+
+    // The exit status once the child has ended normally.
+    std::optional<int> exitCode() const;
+
+private:
+    void sendQueuedInput();
+    bool ended() const;
+
+    ChunkReader m_reader;
+    std::unique_ptr<QProcess> m_process;
+    QMutex m_inputMutex;
+    QByteArray m_queuedInput;
+    bool m_started = false;
+};

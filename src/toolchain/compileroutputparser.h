@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// One row of `KompilerErrors`: the "Line" column and the "Error message"
+// column, both as the compiler printed them.
+struct CompilerMessage {
+    QString line;    // the line number as text; empty when the line had no such field
+    QString message; // the rest of the line, untrimmed (usually a leading blank)
+
+    // The hint shown when the row is clicked.
+    QString hint() const;
+    // The line field read as a decimal number; none when it is empty or holds other text.
+    std::optional<int> lineNumber() const;
+
+    bool operator==(const CompilerMessage&) const = default;
+};
+
+// What one compile's output gave: the rows of the error list and `ErrorCount`.
+struct CompilerOutputAnalysis {
+    QList<CompilerMessage> entries;
+    int errorCount = 0;
+};
+
+// Reads javac's merged output. A line naming the document is a row of the
+// error list; the count comes only from javac's summary line, so warnings and
+// notes are listed but never counted.
+class CompilerOutputParser {
+public:
+    // `fileName` is the document's name without folder (the window caption).
+    static CompilerOutputAnalysis AnalyseOutput(const QStringList& compilerOutputLines, const QString& fileName);
+    // The output as `CompilerOutputLines`: one entry per line, line ends dropped.
+    static QStringList splitLines(const QString& output);
+
+private:
+    static std::optional<CompilerMessage> diagnostic(const QString& line, const QString& fileName);
+    static CompilerMessage colonFields(const QString& line);
+    static std::optional<int> summaryCount(const QString& line);
+};

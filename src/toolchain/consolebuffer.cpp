@@ -1,0 +1,71 @@
+#include "toolchain/consolebuffer.h"
+
+#include <QMutexLocker>
+
+ConsoleBuffer::ConsoleBuffer() : m_decoder(QStringDecoder::System) {}
+
+std::optional<QString> ConsoleBuffer::addChunk(QByteArrayView chunk)
+{
+    QMutexLocker lock(&m_mutex);
+    const QString text = m_decoder.decode(chunk);
+    m_pending += text;
+    // The kit's tools end lines with a bare LF here; CR LF contains one too.
+    if (!text.contains(u'\n'))
+        return std::nullopt;
+    const QString entry = trimControls(m_pending);
+    m_pending.clear();
+    if (entry.isEmpty())
+        return std::nullopt;
+    return entry;
+}
+
+QString ConsoleBuffer::finish()
+{
+    m_finished = true;
+    return DoneText;
+}
+
+std::optional<QString> ConsoleBuffer::timerTick()
+{
+    if (!m_timerEnabled)
+        return std::nullopt;
+    QMutexLocker lock(&m_mutex);
+    if (trimControls(m_pending).isEmpty())
+        return std::nullopt;
+    m_timerEnabled = false;
+    QString shown;
+    shown.swap(m_pending);
+    return shown;
+}
+
+QByteArray ConsoleBuffer::enterPressed(QStringView lastLine)
+{
+    m_timerEnabled = true;
+    return lineToSend(lastLine);
+}
+
+QByteArray ConsoleBuffer::lineToSend(QStringView line)
+{
+    // The program reads in the locale's encoding, as it writes.
+    QStringEncoder encoder(QStringEncoder::System);
+    QByteArray bytes = encoder.encode(trimControls(line));
+    bytes.append("\r\n", 2);
+    return bytes;
+}
+
+QString ConsoleBuffer::trimControls(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin].unicode() <= 0x20)
+        ++begin;
+    while (end > begin && text[end - 1].unicode() <= 0x20)
+        --end;
+    return text.sliced(begin, end - begin).toString();
+}
+
+QString ConsoleBuffer::pendingOutput() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_pending;
+}

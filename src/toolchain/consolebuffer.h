@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QByteArray>
+#include <QMutex>
+#include <QString>
+#include <QStringDecoder>
+
+#include <optional>
+
+// What the console window shows of one program run, without the window:
+// the child's chunks become entries appended to the pane, a partial line
+// (a prompt waiting for input) is held until the timer shows it, and Enter
+// turns the pane's last line into the bytes sent to the program.
+//
+// Repeated output is never held back: every chunk that brings a line end
+// shows everything pending, even when it repeats the text shown before.
+//
+// Threads: addChunk runs on the worker that reads the child, the rest on the
+// user-interface thread; the pending text is shared under a lock.
+class ConsoleBuffer {
+public:
+    static inline const QString RunningCaption = QStringLiteral("Running file from: ");
+    static inline const QString FinishedCaption = QStringLiteral("Finished!");
+    static inline const QString DoneText = QStringLiteral("Done!");
+    static constexpr int TimerIntervalMs = 1000;
+
+    ConsoleBuffer();
+
+    // A chunk from the child, in the locale's encoding (a character split
+    // between chunks is kept whole). When the pending text now holds a line
+    // end, returns all of it trimmed, to be appended as one entry (empty
+    // trimmed text shows nothing), and clears it.
+    std::optional<QString> addChunk(QByteArrayView chunk);
+
+    // The output stream ended: returns DoneText for the pane; the caption
+    // becomes FinishedCaption. A pending partial line is left to the timer.
+    QString finish();
+    bool finished() const { return m_finished; }
+
+    // Every TimerIntervalMs while enabled: when the pending text is more than
+    // blanks, returns it unchanged for the pane, clears it and disables the
+    // timer until the next Enter.
+    std::optional<QString> timerTick();
+    bool timerEnabled() const { return m_timerEnabled; }
+
+    // Enter on the pane, given its last line before the key is handled:
+    // enables the timer and returns the bytes to write to the child.
+    QByteArray enterPressed(QStringView lastLine);
+
+    // The trimmed line and CR LF, whatever its length.
+    static QByteArray lineToSend(QStringView line);
+    // Removes blanks and control characters (up to U+0020) at both ends.
+    static QString trimControls(QStringView text);
+
+    QString pendingOutput() const;
+
+private:
+    mutable QMutex m_mutex;
+    QStringDecoder m_decoder;
+    QString m_pending;
+    bool m_timerEnabled = true;
+    bool m_finished = false;
+};

@@ -1,0 +1,136 @@
+#include "toolchain/kitcommands.h"
+
+#include "settings/inifile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+namespace {
+
+const QString CompilerSection = QStringLiteral("CompilerOptions");
+const QString ApplicationSection = QStringLiteral("ApplicationOptions");
+
+// javac's and jdb's texts follow the JVM locale; the compiler parser and the
+// debugger conversation read the English ones.
+const QString EnglishTexts = QStringLiteral("-J-Duser.language=en");
+
+bool isExecutableFile(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.isFile() && info.isExecutable();
+}
+
+QString documentFolder(const QString& documentPath)
+{
+    return QFileInfo(documentPath).absolutePath();
+}
+
+} // namespace
+
+namespace KitCommands {
+
+KitSettings KitSettings::read(const IniFile& ini, const QProcessEnvironment& environment)
+{
+    KitSettings s;
+    s.javaBinDir = ini.ValueExists(CompilerSection, QStringLiteral("JavaBinDir"))
+                       ? ini.ReadString(CompilerSection, QStringLiteral("JavaBinDir"), QString())
+                       : defaultJavaBinDir(environment);
+    s.debugGenOptions = ini.ReadString(CompilerSection, QStringLiteral("DebugGenOptions"), QString());
+    s.classPathDir = ini.ReadString(CompilerSection, QStringLiteral("ClassPathDir"), QString());
+    s.javaAppsInDosWindow = ini.ReadBool(ApplicationSection, QStringLiteral("JavaAppsInDosWindow"), false);
+    return s;
+}
+
+QString defaultJavaBinDir(const QProcessEnvironment& environment)
+{
+    const QString javaHome = environment.value(QStringLiteral("JAVA_HOME"));
+    if (!javaHome.isEmpty()) {
+        const QString bin = QDir::cleanPath(javaHome + QStringLiteral("/bin"));
+        if (isExecutableFile(bin + QStringLiteral("/javac")))
+            return bin;
+    }
+    QStringList folders = environment.value(QStringLiteral("PATH")).split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    if (folders.isEmpty())
+        return {};
+    const QString javac = QStandardPaths::findExecutable(QStringLiteral("javac"), folders);
+    if (javac.isEmpty())
+        return {};
+    // /usr/bin/javac is usually a chain of links into the JDK; the JDK's own
+    // bin folder also holds jdb and the rest.
+    const QString real = QFileInfo(javac).canonicalFilePath();
+    return QFileInfo(real.isEmpty() ? javac : real).absolutePath();
+}
+
+QString toolPath(const QString& javaBinDir, const QString& tool)
+{
+    if (javaBinDir.endsWith(QLatin1Char('/')))
+        return javaBinDir + tool;
+    return javaBinDir + QLatin1Char('/') + tool;
+}
+
+QString classNameOf(const QString& documentPath)
+{
+    const QString name = QFileInfo(documentPath).fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? name : name.left(dot);
+}
+
+KitCommand javacCommand(const KitSettings& settings, const QString& documentPath)
+{
+    KitCommand c;
+    c.program = toolPath(settings.javaBinDir, QStringLiteral("javac"));
+    c.arguments << EnglishTexts;
+    if (!settings.debugGenOptions.isEmpty()) {
+        static const QRegularExpression blanks(QStringLiteral("\\s+"));
+        c.arguments << settings.debugGenOptions.split(blanks, Qt::SkipEmptyParts);
+        c.arguments << QStringLiteral("-classpath") << settings.classPathDir;
+    }
+    c.arguments << QFileInfo(documentPath).fileName();
+    c.workingDirectory = documentFolder(documentPath);
+    return c;
+}
+
+KitCommand javaCommand(const KitSettings& settings, const QString& documentPath)
+{
+    return {toolPath(settings.javaBinDir, QStringLiteral("java")),
+            {classNameOf(documentPath)},
+            documentFolder(documentPath)};
+}
+
+KitCommand javaCommandWindowCommand(const KitSettings& settings, const QString& documentPath)
+{
+    return {toolPath(settings.javaBinDir, QStringLiteral("java")),
+            {QStringLiteral("-classpath"), settings.classPathDir, classNameOf(documentPath)},
+            documentFolder(documentPath)};
+}
+
+KitCommand appletViewerCommand(const KitSettings& settings, const QString& documentPath)
+{
+    return {toolPath(settings.javaBinDir, QStringLiteral("appletviewer")),
+            {QString::fromLatin1(AppletPageName)},
+            documentFolder(documentPath)};
+}
+
+KitCommand jdbCommand(const KitSettings& settings, const QString& mainClass, const QString& classFolder)
+{
+    KitCommand c;
+    c.program = toolPath(settings.javaBinDir, QStringLiteral("jdb"));
+    const QString classPath = settings.classPathDir.isEmpty() ? QStringLiteral(".") : settings.classPathDir;
+    c.arguments << EnglishTexts << QStringLiteral("-classpath") << classPath;
+    // Without a main class jdb starts anyway and answers the run command with
+    // its own error, which the log shows.
+    if (!mainClass.isEmpty())
+        c.arguments << mainClass;
+    c.workingDirectory = classFolder;
+    return c;
+}
+
+QString appletPageText(const QString& documentPath)
+{
+    return QStringLiteral("<applet code=\"") + classNameOf(documentPath) +
+           QStringLiteral(".class\" width=\"500\" height=\"500\"></applet>\r\n");
+}
+
+} // namespace KitCommands

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+class IniFile;
+
+// How each tool of the Java development kit is started: a program path, its
+// arguments one by one and a working directory, so no shell ever parses a
+// command line and names with blanks, quotes or shell characters pass whole.
+namespace KitCommands {
+
+struct KitCommand {
+    QString program;
+    QStringList arguments;
+    QString workingDirectory;
+
+    bool operator==(const KitCommand&) const = default;
+};
+
+// The settings every kit tool reads, fresh from the store at each use.
+struct KitSettings {
+    QString javaBinDir;
+    QString debugGenOptions;
+    QString classPathDir; // as the user typed it, ":" between folders
+    bool javaAppsInDosWindow = false;
+
+    // A missing `JavaBinDir` key gives the JDK found in `environment`; a key
+    // that exists and is empty stays empty.
+    static KitSettings read(const IniFile& ini,
+                            const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
+};
+
+// JAVA_HOME/bin when it holds an executable javac, else the folder of the
+// javac found on PATH with symbolic links resolved; empty when there is none.
+QString defaultJavaBinDir(const QProcessEnvironment& environment);
+
+// `JavaBinDir` + "/" + tool; an empty folder gives "/tool", which fails to
+// start and is reported with that path.
+QString toolPath(const QString& javaBinDir, const QString& tool);
+
+// The document's file name without its last extension: the class to run.
+QString classNameOf(const QString& documentPath);
+
+// javac in the document's folder. With `DebugGenOptions` its switches and the
+// class path come first; without, only the file name (no class path).
+KitCommand javacCommand(const KitSettings& settings, const QString& documentPath);
+// The console run: java with the class name, in the document's folder.
+KitCommand javaCommand(const KitSettings& settings, const QString& documentPath);
+// The command-window run: the class path switch before the class name, so the
+// program does not receive it as arguments, in the document's folder.
+KitCommand javaCommandWindowCommand(const KitSettings& settings, const QString& documentPath);
+// The applet viewer on the page `AppletPageName` in the document's folder.
+KitCommand appletViewerCommand(const KitSettings& settings, const QString& documentPath);
+// jdb on `mainClass` in `classFolder`; an empty class path becomes ".", since
+// jdb refuses "" where javac and java take it for the current folder.
+KitCommand jdbCommand(const KitSettings& settings, const QString& mainClass, const QString& classFolder);
+
+inline constexpr char AppletPageName[] = "tmp.htm";
+// The applet page's whole text for a document such as Clock.java, CR LF ended.
+QString appletPageText(const QString& documentPath);
+
+} // namespace KitCommands

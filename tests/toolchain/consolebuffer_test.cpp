@@ -1,0 +1,138 @@
+#include "toolchain/consolebuffer.h"
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+#include <variant>
+#include <vector>
+
+namespace {
+
+// One step of a fake child run: a chunk the child writes, or a timer tick.
+struct Tick {};
+using Step = std::variant<QByteArray, Tick>;
+
+// Feeds the steps and returns every entry the pane receives, in order.
+QStringList run(ConsoleBuffer& console, const std::vector<Step>& steps)
+{
+    QStringList shown;
+    for (const Step& step : steps) {
+        std::optional<QString> entry;
+        if (const auto* chunk = std::get_if<QByteArray>(&step))
+            entry = console.addChunk(*chunk);
+        else
+            entry = console.timerTick();
+        if (entry)
+            shown << *entry;
+    }
+    return shown;
+}
+
+struct DisplayCase {
+    const char* name;
+    std::vector<Step> steps;
+    QStringList shown;
+    QString pending;
+};
+
+class ConsoleDisplay : public testing::TestWithParam<DisplayCase> {};
+
+TEST_P(ConsoleDisplay, ShowsEntries)
+{
+    ConsoleBuffer console;
+    EXPECT_EQ(run(console, GetParam().steps), GetParam().shown);
+    EXPECT_EQ(console.pendingOutput(), GetParam().pending);
+}
+
+const DisplayCase displayCases[] = {
+    {"ThreeLinesInOneBurstAreOneEntry", {QByteArray("a\nb\nc\n")}, {"a\nb\nc"}, ""},
+    {"EachBurstEndingInLineEndIsOneEntry", {QByteArray("one\n"), QByteArray("two\r\n")}, {"one", "two"}, ""},
+    {"PartialLineWaitsForItsEnd", {QByteArray("hel"), QByteArray("lo\nwor")}, {"hello\nwor"}, ""},
+    {"PartialLineStaysPendingWithoutTick", {QByteArray("Name: ")}, {}, "Name: "},
+    {"TickShowsPromptUntrimmed", {QByteArray("Name: "), Tick{}}, {"Name: "}, ""},
+    {"TickWithNothingPendingShowsNothing", {Tick{}, QByteArray("x\n")}, {"x"}, ""},
+    {"TickIgnoresBlankPending", {QByteArray(" \t"), Tick{}}, {}, " \t"},
+    {"BlankLinesShowNothing", {QByteArray("\n\n  \n")}, {}, ""},
+    {"EntryIsTrimmedAtBothEnds", {QByteArray("\t  x y \n\n")}, {"x y"}, ""},
+    {"RepeatedOutputIsNotHeldBack",
+     {QByteArray("same\n"), QByteArray("same\n"), QByteArray("same again\n")},
+     {"same", "same", "same again"},
+     ""},
+    {"TimerStaysOffAfterFlush", {QByteArray("> "), Tick{}, QByteArray("> "), Tick{}}, {"> "}, "> "},
+    {"LineEndAfterFlushShowsTheRest", {QByteArray("> "), Tick{}, QByteArray("> more\n")}, {"> ", "> more"}, ""},
+    {"Utf8SplitBetweenChunksStaysWhole",
+     {QByteArray("gr\xc3"), QByteArray("\xb8nn\n")},
+     {QString::fromUtf8("gr\xc3\xb8nn")},
+     ""},
+};
+
+INSTANTIATE_TEST_SUITE_P(Chunks, ConsoleDisplay, testing::ValuesIn(displayCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ConsoleTimer, EnterEnablesTimerAgain)
+{
+    ConsoleBuffer console;
+    EXPECT_TRUE(console.timerEnabled());
+    console.addChunk("Number: ");
+    EXPECT_EQ(console.timerTick(), QString("Number: "));
+    EXPECT_FALSE(console.timerEnabled());
+
+    EXPECT_EQ(console.enterPressed(u"Number: 42"), QByteArray("Number: 42\r\n"));
+    EXPECT_TRUE(console.timerEnabled());
+    console.addChunk("Again: ");
+    EXPECT_EQ(console.timerTick(), QString("Again: "));
+}
+
+TEST(ConsoleTimer, PendingAtEndShowsOnlyWhileTimerIsOn)
+{
+    ConsoleBuffer on;
+    on.addChunk("bye");
+    EXPECT_EQ(on.finish(), QString("Done!"));
+    EXPECT_TRUE(on.finished());
+    EXPECT_EQ(on.timerTick(), QString("bye"));
+
+    ConsoleBuffer off;
+    off.addChunk("? ");
+    off.timerTick();
+    off.addChunk("bye");
+    off.finish();
+    EXPECT_EQ(off.timerTick(), std::nullopt);
+    EXPECT_EQ(off.pendingOutput(), QString("bye"));
+}
+
+TEST(ConsoleTexts, AreTheSystemsOwn)
+{
+    EXPECT_EQ(ConsoleBuffer::DoneText, QString("Done!"));
+    EXPECT_EQ(ConsoleBuffer::FinishedCaption, QString("Finished!"));
+    EXPECT_EQ(ConsoleBuffer::RunningCaption + "Hello.java", QString("Running file from: Hello.java"));
+    EXPECT_EQ(ConsoleBuffer::TimerIntervalMs, 1000);
+    ConsoleBuffer fresh;
+    EXPECT_FALSE(fresh.finished());
+}
+
+struct SendCase {
+    const char* name;
+    QString line;
+    QByteArray sent;
+};
+
+class SendLine : public testing::TestWithParam<SendCase> {};
+
+TEST_P(SendLine, WritesTrimmedLineAndCrLf)
+{
+    EXPECT_EQ(ConsoleBuffer::lineToSend(GetParam().line), GetParam().sent);
+}
+
+const SendCase sendCases[] = {
+    {"TwoDigits", "42", QByteArray("42\r\n")},
+    {"WholeLineWithPrompt", "Number: 42", QByteArray("Number: 42\r\n")},
+    {"TrimmedAtBothEnds", "\t 42  ", QByteArray("42\r\n")},
+    {"EmptyLineIsJustTheLineEnd", "", QByteArray("\r\n")},
+    {"LongerThan255IsSentWhole", QString(1000, u'x'), QByteArray(1000, 'x') + "\r\n"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Lines, SendLine, testing::ValuesIn(sendCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

@@ -1,0 +1,5 @@
+class Clean {
+    int twice(int x) {
+        return 2 * x;
+    }
+}

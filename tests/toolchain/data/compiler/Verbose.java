@@ -1,0 +1,5 @@
+class Verbose {
+    void f() {
+        undefined();
+    }
+}

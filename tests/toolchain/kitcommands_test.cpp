@@ -1,0 +1,210 @@
+#include "toolchain/kitcommands.h"
+
+#include "settings/inifile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using KitCommands::KitCommand;
+using KitCommands::KitSettings;
+
+namespace {
+
+const QString Doc = QStringLiteral("/home/ann/my proj/Hello.java");
+const QString DocDir = QStringLiteral("/home/ann/my proj");
+const QString En = QStringLiteral("-J-Duser.language=en");
+
+struct CommandCase {
+    const char* name;
+    KitSettings settings;
+    std::function<KitCommand(const KitSettings&)> build;
+    KitCommand expected;
+};
+
+KitSettings kit(QString bin, QString options, QString classPath)
+{
+    return {std::move(bin), std::move(options), std::move(classPath), false};
+}
+
+auto javac(QString path = Doc)
+{
+    return [path](const KitSettings& s) { return KitCommands::javacCommand(s, path); };
+}
+auto java(QString path = Doc)
+{
+    return [path](const KitSettings& s) { return KitCommands::javaCommand(s, path); };
+}
+auto javaInWindow(QString path = Doc)
+{
+    return [path](const KitSettings& s) { return KitCommands::javaCommandWindowCommand(s, path); };
+}
+auto appletViewer()
+{
+    return [](const KitSettings& s) { return KitCommands::appletViewerCommand(s, Doc); };
+}
+auto jdb(QString mainClass)
+{
+    return [mainClass](const KitSettings& s) { return KitCommands::jdbCommand(s, mainClass, DocDir); };
+}
+
+class KitCommandTest : public ::testing::TestWithParam<CommandCase> {};
+
+TEST_P(KitCommandTest, ProgramArgumentsAndFolder)
+{
+    const CommandCase& c = GetParam();
+    const KitCommand got = c.build(c.settings);
+    EXPECT_EQ(got.program, c.expected.program);
+    EXPECT_EQ(got.arguments, c.expected.arguments);
+    EXPECT_EQ(got.workingDirectory, c.expected.workingDirectory);
+}
+
+const QString Bin = QStringLiteral("/usr/lib/jvm/jdk/bin");
+
+const CommandCase commandCases[] = {
+    {"JavacWithDefaultDialogSwitches",
+     kit(Bin, "-g -verbose", "/opt/lib:."),
+     javac(),
+     {Bin + "/javac", {En, "-g", "-verbose", "-classpath", "/opt/lib:.", "Hello.java"}, DocDir}},
+    {"JavacSwitchesWithTrailingBlankGiveNoEmptyArgument",
+     kit(Bin, "-g:none -verbose -nowarn ", "lib"),
+     javac(),
+     {Bin + "/javac", {En, "-g:none", "-verbose", "-nowarn", "-classpath", "lib", "Hello.java"}, DocDir}},
+    {"JavacWithoutSwitchesPassesNoClassPath",
+     kit(Bin, "", "/opt/lib"),
+     javac(),
+     {Bin + "/javac", {En, "Hello.java"}, DocDir}},
+    {"JavacEmptyClassPathIsOneEmptyArgument",
+     kit(Bin, "-g:", ""),
+     javac(),
+     {Bin + "/javac", {En, "-g:", "-classpath", "", "Hello.java"}, DocDir}},
+    {"JavacClassPathWithBlanksAndShellCharactersStaysWhole",
+     kit(Bin, "-g", "/a b/$HOME;x:'q'\"r\""),
+     javac(),
+     {Bin + "/javac", {En, "-g", "-classpath", "/a b/$HOME;x:'q'\"r\"", "Hello.java"}, DocDir}},
+    {"JavacBinFolderWithTrailingSlash", kit(Bin + "/", "", ""), javac(), {Bin + "/javac", {En, "Hello.java"}, DocDir}},
+    {"JavacEmptyBinFolderNamesTheFailingPath", kit("", "", ""), javac(), {"/javac", {En, "Hello.java"}, DocDir}},
+    {"JavaConsoleRunGetsTheClassNameOnly", kit(Bin, "-g", "/opt/lib"), java(), {Bin + "/java", {"Hello"}, DocDir}},
+    {"JavaClassNameDropsOnlyTheLastExtension",
+     kit(Bin, "", ""),
+     java("/src/My.Test.java"),
+     {Bin + "/java", {"My.Test"}, "/src"}},
+    {"JavaCommandWindowPutsClassPathBeforeTheClass",
+     kit(Bin, "", "/opt/lib:."),
+     javaInWindow(),
+     {Bin + "/java", {"-classpath", "/opt/lib:.", "Hello"}, DocDir}},
+    {"JavaCommandWindowEmptyClassPathMeansTheCurrentFolder",
+     kit(Bin, "", ""),
+     javaInWindow(),
+     {Bin + "/java", {"-classpath", "", "Hello"}, DocDir}},
+    {"AppletViewerOnTheTemporaryPage",
+     kit(Bin, "-g", "x"),
+     appletViewer(),
+     {Bin + "/appletviewer", {"tmp.htm"}, DocDir}},
+    {"JdbWithClassPath",
+     kit(Bin, "-g", "/opt/lib:."),
+     jdb("Hello"),
+     {Bin + "/jdb", {En, "-classpath", "/opt/lib:.", "Hello"}, DocDir}},
+    {"JdbEmptyClassPathBecomesTheCurrentFolder",
+     kit(Bin, "", ""),
+     jdb("Hello"),
+     {Bin + "/jdb", {En, "-classpath", ".", "Hello"}, DocDir}},
+    {"JdbWithoutMainClassPassesNoClass", kit(Bin, "", ""), jdb(""), {Bin + "/jdb", {En, "-classpath", "."}, DocDir}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, KitCommandTest, ::testing::ValuesIn(commandCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(AppletPage, OneAppletLineEndedByCrLf)
+{
+    EXPECT_EQ(KitCommands::appletPageText("/home/ann/Clock.java"),
+              "<applet code=\"Clock.class\" width=\"500\" height=\"500\"></applet>\r\n");
+}
+
+// A temporary folder with a fake JDK and an INI file beside it.
+class KitSettingsTest : public ::testing::Test {
+protected:
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+    // Makes <folder>/bin/javac; returns the bin folder.
+    QString makeJdk(const QString& folder, bool executable = true)
+    {
+        const QString bin = path(folder + "/bin");
+        EXPECT_TRUE(QDir().mkpath(bin));
+        QFile javac(bin + "/javac");
+        EXPECT_TRUE(javac.open(QIODevice::WriteOnly));
+        javac.write("#!/bin/sh\n");
+        javac.close();
+        QFile::Permissions perms = QFile::ReadOwner | QFile::WriteOwner;
+        if (executable)
+            perms |= QFile::ExeOwner;
+        javac.setPermissions(perms);
+        return bin;
+    }
+    QProcessEnvironment env(const QString& javaHome, const QString& pathVariable) const
+    {
+        QProcessEnvironment e;
+        if (!javaHome.isNull())
+            e.insert("JAVA_HOME", javaHome);
+        e.insert("PATH", pathVariable);
+        return e;
+    }
+    void writeIni(const QByteArray& text)
+    {
+        QFile f(path("Vornic.ini"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+    }
+    QTemporaryDir m_dir;
+};
+
+TEST_F(KitSettingsTest, MissingKeysGiveTheDefaultsForCompilingAndRunning)
+{
+    const QString bin = makeJdk("jdk");
+    const KitSettings s = KitSettings::read(IniFile(path("Vornic.ini")), env(path("jdk"), ""));
+    EXPECT_EQ(s.javaBinDir, bin);
+    EXPECT_EQ(s.debugGenOptions, "");
+    EXPECT_EQ(s.classPathDir, "");
+    EXPECT_FALSE(s.javaAppsInDosWindow);
+}
+
+TEST_F(KitSettingsTest, StoredValuesAreReadAsTyped)
+{
+    makeJdk("jdk");
+    writeIni("[CompilerOptions]\nJavaBinDir=/opt/jdk/bin\nDebugGenOptions=-g -verbose\nClassPathDir=/a b:.\n"
+             "[ApplicationOptions]\nJavaAppsInDosWindow=1\n");
+    const KitSettings s = KitSettings::read(IniFile(path("Vornic.ini")), env(path("jdk"), ""));
+    EXPECT_EQ(s.javaBinDir, "/opt/jdk/bin");
+    EXPECT_EQ(s.debugGenOptions, "-g -verbose");
+    EXPECT_EQ(s.classPathDir, "/a b:.");
+    EXPECT_TRUE(s.javaAppsInDosWindow);
+}
+
+TEST_F(KitSettingsTest, EmptyJavaBinDirKeyStaysEmptyThoughAJdkIsFound)
+{
+    makeJdk("jdk");
+    writeIni("[CompilerOptions]\nJavaBinDir=\n");
+    EXPECT_EQ(KitSettings::read(IniFile(path("Vornic.ini")), env(path("jdk"), "")).javaBinDir, "");
+}
+
+TEST_F(KitSettingsTest, JavaHomeWithoutExecutableJavacFallsBackToPathWithLinksResolved)
+{
+    makeJdk("broken", false);
+    const QString realBin = makeJdk("real");
+    ASSERT_TRUE(QDir().mkpath(path("usrbin")));
+    ASSERT_TRUE(QFile::link(realBin + "/javac", path("usrbin/javac")));
+    EXPECT_EQ(KitCommands::defaultJavaBinDir(env(path("broken"), path("nothing") + ":" + path("usrbin"))),
+              QFileInfo(realBin).canonicalFilePath());
+}
+
+TEST_F(KitSettingsTest, NoJdkAnywhereGivesEmpty)
+{
+    ASSERT_TRUE(QDir().mkpath(path("usrbin")));
+    EXPECT_EQ(KitCommands::defaultJavaBinDir(env(QString(), path("usrbin"))), "");
+    EXPECT_EQ(KitCommands::defaultJavaBinDir(env(path("none"), "")), "");
+}
+
+} // namespace
