@@ -44,6 +44,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     buildNewDocumentMenus();
     wireCommands();
     wireEditingCommands();
+    wireCompiler();
     FormCreate();
 }
 

@@ -3,6 +3,7 @@
 #include "app/directoryrules.h"
 #include "app/filehistory.h"
 #include "settings/customlanguages.h"
+#include "toolchain/kitcommands.h"
 #include "workspace/editingcommands.h"
 #include "workspace/newdocuments.h"
 #include "workspace/widgets/editorhost.h"
@@ -17,6 +18,7 @@
 class FilePanel;
 class IniFile;
 class MainMenus;
+class QDialog;
 class QMdiArea;
 class QMenu;
 class QPlainTextEdit;
@@ -76,6 +78,14 @@ public:
     void UpdateListView1ItemSize();
     void SkrivTekstenTilEditor(const QString& text); // write the text to the editor
     QString FindWhitespaceInFront() const; // the caret line's leading blanks
+    // Compiling.
+    QStringList CompilerOutputLines;
+    int ErrorCount = 0;
+    QPointer<QDialog> CompilerDialog;
+    void Compile1Click();
+    QString CompileFile(const KitCommands::KitCommand& command, QString* failure);
+    void AnalyseOutput(const QString& fileName);
+    void SelectErrorLine(TEditForm* editor);
     // File history and the Reopen menu.
     void SaveFileHistory(const QString& path);
     void LoadHistFromFile();
@@ -154,6 +164,7 @@ private:
     void buildNewDocumentMenus();
     void wireEditingCommands();
     void wireHistory();
+    void wireCompiler();
     void rebuildReopenMenu();
     bool applyEditResult(const EditingCommands::EditResult& result);
     void runEditingCommand(EditingCommands::EditResult (*command)(const EditingCommands::Document&));
@@ -175,5 +186,6 @@ private:
     QList<FileFilterEntry> m_filterEntries;
     bool m_closeConfirmed = false;
     ReopenMenuItems m_reopen;
+    bool m_compiling = false;
     WorkingDirectories m_workingDirs;
 };

@@ -1,0 +1,197 @@
+// TMainForm: compiling the active Java document with the kit's javac, the
+// "Compiler messages" list and the "Compiler output" log.
+#include "app/widgets/mainmenus.h"
+#include "app/widgets/tmainform.h"
+#include "editor/widgets/tsynedit.h"
+#include "settings/inifile.h"
+#include "toolchain/childprocess.h"
+#include "toolchain/compileroutputparser.h"
+#include "toolchain/kitcommands.h"
+#include "toolchain/widgets/tcompiler1.h"
+#include "workspace/widgets/teditform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+namespace {
+
+void appendLog(QPlainTextEdit* log, const QString& text) { log->appendPlainText(text); }
+
+} // namespace
+
+QString TMainForm::CompileFile(const KitCommands::KitCommand& command, QString* failure)
+{
+    ChildProcess child(ChildUser::CompileFile);
+    const Result<void> started = child.start({command.program, command.arguments, command.workingDirectory});
+    if (!started) {
+        if (failure)
+            *failure = started.error();
+        return {};
+    }
+    QByteArray output;
+    for (;;) {
+        const Chunk chunk = child.read(50);
+        if (chunk.kind == Chunk::Kind::End)
+            break;
+        if (chunk.kind == Chunk::Kind::Data)
+            output += chunk.bytes;
+        // The window stays responsive between reads.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    return QString::fromLocal8Bit(output);
+}
+
+void TMainForm::Compile1Click()
+{
+    TEditForm* e = GetActiveEditor();
+    if (!e)
+        return;
+    // One compile fills the shared list, count and log at a time.
+    if (m_compiling) {
+        QMessageBox::information(this, QStringLiteral("Information"),
+                                 QStringLiteral("A compile is already running. Please wait until it is complete."));
+        return;
+    }
+    if (!e->SaveFileNow())
+        return;
+    const KitCommands::KitSettings settings = KitCommands::KitSettings::read(*SettingsIni);
+    if (settings.javaBinDir.isEmpty()) {
+        QMessageBox::information(this, QStringLiteral("Information"),
+                                 QStringLiteral("No javabin catalog defined, don't know where to look for javac. "
+                                                "Please spesify the javabin catalog (can be found under "
+                                                "Edit->Options->Compiler)!"));
+        return;
+    }
+    m_compiling = true;
+    const QString path = QFileInfo(e->FileName).absoluteDir().filePath(e->caption());
+    auto* dialog = new TCompiler1(this);
+    CompilerDialog = dialog;
+    dialog->ProjName->setText(e->caption());
+    dialog->setWindowTitle(QStringLiteral("Compiling file, please wait.."));
+    dialog->show();
+    KompilerErrors->clear();
+    PageControl4->setCurrentWidget(KompilatorLogTxt);
+    appendLog(KompilatorLogTxt, QStringLiteral("Compiling: ") + path);
+
+    QString failure;
+    const QString output = CompileFile(KitCommands::javacCommand(settings, path), &failure);
+    if (!failure.isEmpty()) {
+        // A compiler that could not be started is no clean compile.
+        appendLog(KompilatorLogTxt, failure);
+        dialog->Label5->setText(QStringLiteral("-"));
+        dialog->BitBtn1->setEnabled(true);
+        dialog->setWindowTitle(QStringLiteral("Compilation complete"));
+        m_compiling = false;
+        QMessageBox::critical(this, QApplication::applicationName(), failure);
+        return;
+    }
+    appendLog(KompilatorLogTxt, output.trimmed());
+    dialog->outputText = output.trimmed();
+    QCoreApplication::processEvents();
+    CompilerOutputLines = CompilerOutputParser::splitLines(output);
+    AnalyseOutput(e->caption());
+    if (dialog) {
+        dialog->Label5->setText(QString::number(ErrorCount));
+        dialog->BitBtn2->setEnabled(ErrorCount > 0);
+        dialog->BitBtn1->setEnabled(true);
+    }
+    if (ErrorCount == 0) {
+        appendLog(KompilatorLogTxt, QStringLiteral("No errors found."));
+        if (dialog)
+            dialog->BitBtn3->setEnabled(true);
+    }
+    if (dialog)
+        dialog->setWindowTitle(QStringLiteral("Compilation complete"));
+    appendLog(KompilatorLogTxt, QStringLiteral("Compilation complete: ") +
+                                    QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat));
+    appendLog(KompilatorLogTxt, QString());
+    ErrorCount = 0;
+    m_compiling = false;
+}
+
+void TMainForm::AnalyseOutput(const QString& fileName)
+{
+    const CompilerOutputAnalysis analysis = CompilerOutputParser::AnalyseOutput(CompilerOutputLines, fileName);
+    KompilerErrors->clear();
+    for (const CompilerMessage& m : analysis.entries) {
+        auto* item = new QTreeWidgetItem(KompilerErrors, {m.line, m.message});
+        item->setData(0, Qt::UserRole, m.hint());
+    }
+    ErrorCount = analysis.errorCount;
+}
+
+void TMainForm::SelectErrorLine(TEditForm* editor)
+{
+    QTreeWidgetItem* item = KompilerErrors->currentItem();
+    if (!editor || !item)
+        return;
+    TSynEdit* edit = editor->SynEdit1;
+    edit->setSelectedColors(Colors::clBlue, edit->selectedForeground());
+    bool ok = false;
+    int line = item->text(0).trimmed().toInt(&ok);
+    if (!ok) {
+        QMessageBox::critical(this, QApplication::applicationName(),
+                              QStringLiteral("'%1' is not a valid integer value").arg(item->text(0)));
+        return;
+    }
+    if (edit->lineCount() < line)
+        line -= 1;
+    edit->setCaretY(line);
+    mdiArea->setActiveSubWindow(editor);
+    edit->setEditorFocus();
+    QCoreApplication::processEvents();
+    ErrorLineActive = true;
+    if (edit->caretY() != editor->HighlightLine) {
+        edit->invalidateLine(editor->HighlightLine);
+        editor->HighlightLine = edit->caretY();
+    }
+    setErrorLineActive(true);
+}
+
+void TMainForm::wireCompiler()
+{
+    if (QAction* a = menus->action(QStringLiteral("Compile1")))
+        connect(a, &QAction::triggered, this, [this] { Compile1Click(); });
+    connect(KompilerErrors, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+        KompilerErrors->setToolTip(item->data(0, Qt::UserRole).toString());
+    });
+    connect(KompilerErrors, &QTreeWidget::itemDoubleClicked, this, [this] { SelectErrorLine(GetActiveEditor()); });
+    KompilerErrors->setColumnWidth(0, 90);
+
+    KompilatorLogTxt->setContextMenuPolicy(Qt::CustomContextMenu);
+    auto* popup = new QMenu(KompilatorLogTxt);
+    connect(popup->addAction(QStringLiteral("Empty log window")), &QAction::triggered, this,
+            [this] { KompilatorLogTxt->clear(); });
+    connect(popup->addAction(QStringLiteral("Store log to file..")), &QAction::triggered, this, [this] {
+        const QString path =
+            QFileDialog::getSaveFileName(this, QString(), QString(), QStringLiteral("Rich text (*.rtf)"));
+        if (path.isEmpty())
+            return;
+        QSaveFile f(path);
+        const QByteArray bytes = KompilatorLogTxt->toPlainText().toLocal8Bit();
+        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
+            reportError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, f.errorString()));
+    });
+    connect(popup->addAction(QStringLiteral("Copy log to clipboard")), &QAction::triggered, this, [this] {
+        QApplication::clipboard()->setText(KompilatorLogTxt->toPlainText());
+        KompilatorLogTxt->moveCursor(QTextCursor::Start);
+    });
+    connect(KompilatorLogTxt, &QWidget::customContextMenuRequested, this, [this, popup](const QPoint& p) {
+        popup->exec(KompilatorLogTxt->viewport()->mapToGlobal(p));
+    });
+}
