@@ -11,7 +11,8 @@
 TCompiler1::TCompiler1(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(267, 170);
+    // 267 x 170 at the least; wider when the font needs it for the buttons.
+    setMinimumSize(267, 170);
     auto* group = new QGroupBox(QStringLiteral("Information:"), this);
     auto* grid = new QGridLayout(group);
     ProjName = new QLabel(group);
@@ -37,6 +38,7 @@ TCompiler1::TCompiler1(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Custo
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 TOutputForm1::TOutputForm1(const QString& text, QWidget* parent) : QDialog(parent)
