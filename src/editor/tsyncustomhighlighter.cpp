@@ -49,22 +49,19 @@ void TSynCustomHighlighter::SaveAttributesToIni(IniFile& ini) const
 
 void TSynCustomHighlighter::LoadAttributesFromIni(const IniFile& ini)
 {
-    const QString bg = QStringLiteral("Background");
-    const QString fg = QStringLiteral("Foreground");
-    const QString st = QStringLiteral("Style");
+    // One read of the file per attribute; a key that is no integer keeps the
+    // attribute's value, as an integer read with that default would.
     for (const auto& a : m_attributes) {
-        if (ini.ReadSection(a->name()).isEmpty())
+        const IniSection section = ini.ReadSectionValues(a->name());
+        if (section.isEmpty())
             continue;
-        TColor background = ini.ValueExists(a->name(), bg) ? ini.ReadInteger(a->name(), bg, a->background())
-                                                            : a->background();
-        TColor foreground = ini.ValueExists(a->name(), fg) ? ini.ReadInteger(a->name(), fg, a->foreground())
-                                                            : a->foreground();
-        int style = a->style();
-        if (ini.ValueExists(a->name(), st)) {
-            const int bits = ini.ReadInteger(a->name(), st, a->style());
-            style = (bits & fsBold) | (bits & fsItalic) | (bits & fsUnderline) | (bits & fsStrikeOut);
-        }
-        a->assign(foreground, background, style);
+        auto integer = [&section](const char* key, int current) {
+            const auto text = section.value(QLatin1String(key));
+            return text ? parseIniInteger(*text).value_or(current) : current;
+        };
+        const int bits = integer("Style", a->style());
+        a->assign(integer("Foreground", a->foreground()), integer("Background", a->background()),
+                  bits & (fsBold | fsItalic | fsUnderline | fsStrikeOut));
     }
 }
 

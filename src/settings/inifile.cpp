@@ -156,6 +156,36 @@ void writeLines(const QString& path, const std::vector<Line>& lines)
         throw IniWriteError(QStringLiteral("Unable to write to ") + path);
 }
 
+// Sets one key in the lines of a file: replaces its line, or adds it after
+// the section's last key, or adds the section at the end.
+void setKey(std::vector<Line>& lines, const QString& section, const QString& key, const QString& value)
+{
+    const QByteArray eol = lineEndOf(lines);
+    const QByteArray entry = oneLine(key) + '=' + oneLine(value);
+    const SectionRange r = findSection(lines, section);
+    if (!r.found) {
+        if (!lines.empty() && lines.back().end.isEmpty())
+            lines.back().end = eol;
+        lines.push_back({'[' + oneLine(section) + ']', eol});
+        lines.push_back({entry, eol});
+        return;
+    }
+    std::size_t insertAt = r.header + 1;
+    for (std::size_t i = r.header + 1; i < r.end; ++i) {
+        const Parsed p = parseLine(lines[i].text);
+        if (p.type != LineType::Key)
+            continue;
+        if (sameName(p.name, key)) {
+            lines[i].text = entry;
+            return;
+        }
+        insertAt = i + 1;
+    }
+    if (insertAt > 0 && lines[insertAt - 1].end.isEmpty())
+        lines[insertAt - 1].end = eol;
+    lines.insert(lines.begin() + std::ptrdiff_t(insertAt), Line{entry, eol});
+}
+
 // The value of a key, or nothing when the section or key is missing.
 std::optional<QByteArray> findValue(const QString& path, const QString& section, const QString& key)
 {
@@ -251,35 +281,41 @@ TColor IniFile::ReadColor(const QString& section, const QString& key, TColor def
 
 void IniFile::WriteString(const QString& section, const QString& key, const QString& value)
 {
+    WriteStrings(section, {{key, value}});
+}
+
+void IniFile::WriteStrings(const QString& section, const QList<QPair<QString, QString>>& entries)
+{
     std::lock_guard lock(iniMutex());
     std::vector<Line> lines = splitLines(readAll(m_path));
-    const QByteArray eol = lineEndOf(lines);
-    const QByteArray entry = oneLine(key) + '=' + oneLine(value);
+    for (const auto& [key, value] : entries)
+        setKey(lines, section, key, value);
+    writeLines(m_path, lines);
+}
+
+IniSection IniFile::ReadSectionValues(const QString& section) const
+{
+    std::lock_guard lock(iniMutex());
+    const std::vector<Line> lines = splitLines(readAll(m_path));
     const SectionRange r = findSection(lines, section);
-    if (!r.found) {
-        if (!lines.empty() && lines.back().end.isEmpty())
-            lines.back().end = eol;
-        lines.push_back({'[' + oneLine(section) + ']', eol});
-        lines.push_back({entry, eol});
-        writeLines(m_path, lines);
-        return;
-    }
-    std::size_t insertAt = r.header + 1;
+    IniSection values;
+    if (!r.found)
+        return values;
     for (std::size_t i = r.header + 1; i < r.end; ++i) {
         const Parsed p = parseLine(lines[i].text);
-        if (p.type != LineType::Key)
-            continue;
-        if (sameName(p.name, key)) {
-            lines[i].text = entry;
-            writeLines(m_path, lines);
-            return;
-        }
-        insertAt = i + 1;
+        if (p.type == LineType::Key)
+            values.m_entries.append({QString::fromUtf8(p.name), QString::fromUtf8(p.value).left(MaxValueLength)});
     }
-    if (insertAt > 0 && lines[insertAt - 1].end.isEmpty())
-        lines[insertAt - 1].end = eol;
-    lines.insert(lines.begin() + std::ptrdiff_t(insertAt), Line{entry, eol});
-    writeLines(m_path, lines);
+    return values;
+}
+
+std::optional<QString> IniSection::value(const QString& key) const
+{
+    // The first of two keys of one name wins, as a single read does.
+    for (const auto& [name, value] : m_entries)
+        if (name.compare(key, Qt::CaseInsensitive) == 0)
+            return value;
+    return std::nullopt;
 }
 
 void IniFile::WriteInteger(const QString& section, const QString& key, int value)

@@ -3,6 +3,8 @@
 #include "settings/tcolor.h"
 
 #include <QString>
+#include <QList>
+#include <QPair>
 #include <QStringList>
 
 #include <optional>
@@ -22,6 +24,18 @@ class IniConversionError : public std::runtime_error {
 public:
     explicit IniConversionError(const QString& message);
     QString message() const { return QString::fromUtf8(what()); }
+};
+
+// The keys of one section as read at one moment, in file order.
+class IniSection {
+public:
+    bool isEmpty() const { return m_entries.isEmpty(); }
+    // The value of a key (letter case ignored), or nothing.
+    std::optional<QString> value(const QString& key) const;
+
+private:
+    friend class IniFile;
+    QList<QPair<QString, QString>> m_entries;
 };
 
 // A store over one INI file in the private-profile format: section and key
@@ -48,6 +62,9 @@ public:
     void WriteInteger(const QString& section, const QString& key, int value);
     void WriteBool(const QString& section, const QString& key, bool value);
     void WriteColor(const QString& section, const QString& key, TColor value);
+    // Several keys of one section in one rewrite of the file: the same bytes
+    // as writing them one by one, all or none of them.
+    void WriteStrings(const QString& section, const QList<QPair<QString, QString>>& entries);
 
     void EraseSection(const QString& section);
     void DeleteKey(const QString& section, const QString& key);
@@ -57,6 +74,8 @@ public:
     // Key names of a section, in file order.
     QStringList ReadSection(const QString& section) const;
     QStringList ReadSections() const;
+    // A whole section in one read, for callers that want many of its keys.
+    IniSection ReadSectionValues(const QString& section) const;
 
     static constexpr int MaxValueLength = 2047;
 

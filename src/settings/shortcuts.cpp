@@ -304,28 +304,32 @@ int shortcutToQtKey(Value value)
 
 TextList appliedTexts(const IniFile& ini)
 {
+    const IniSection stored = ini.ReadSectionValues(QLatin1String(Section));
     TextList texts;
     for (int slot = 0; slot < SlotCount; ++slot)
-        texts[slot] = ini.ReadString(QLatin1String(Section), QString::number(slot),
-                                     QString::fromLatin1(kSlots[slot].defaultText));
+        texts[slot] = stored.value(QString::number(slot)).value_or(QString::fromLatin1(kSlots[slot].defaultText));
     return texts;
 }
 
 TextList listedTexts(const IniFile& ini)
 {
-    const bool noListSaved = ini.ReadBool(QLatin1String(Section), QLatin1String(DefaultListKey), true);
+    const IniSection stored = ini.ReadSectionValues(QLatin1String(Section));
+    const auto defaultList = stored.value(QLatin1String(DefaultListKey));
+    const auto flag = defaultList ? parseIniInteger(*defaultList) : std::nullopt;
+    const bool noListSaved = flag ? *flag != 0 : true;
     TextList texts;
     for (int slot = 0; slot < SlotCount; ++slot)
-        texts[slot] = ini.ReadString(QLatin1String(Section), QString::number(slot),
-                                     noListSaved ? QString::fromLatin1(kSlots[slot].defaultText) : QString());
+        texts[slot] = stored.value(QString::number(slot))
+                          .value_or(noListSaved ? QString::fromLatin1(kSlots[slot].defaultText) : QString());
     return texts;
 }
 
 void writeTexts(IniFile& ini, const TextList& texts)
 {
-    ini.WriteBool(QLatin1String(Section), QLatin1String(DefaultListKey), false);
+    QList<QPair<QString, QString>> entries{{QLatin1String(DefaultListKey), QStringLiteral("0")}};
     for (int slot = 0; slot < SlotCount; ++slot)
-        ini.WriteString(QLatin1String(Section), QString::number(slot), texts[slot].trimmed());
+        entries.append({QString::number(slot), texts[slot].trimmed()});
+    ini.WriteStrings(QLatin1String(Section), entries);
 }
 
 } // namespace Shortcuts

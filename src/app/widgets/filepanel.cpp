@@ -1,10 +1,11 @@
 #include "app/widgets/filepanel.h"
 
+#include "app/directoryrules.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QFileSystemModel>
 #include <QListView>
-#include <QStorageInfo>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -12,15 +13,7 @@ FilePanel::FilePanel(QWidget* parent) : QWidget(parent)
 {
     DriveComboBox3 = new QComboBox(this);
     DriveComboBox3->setObjectName(QStringLiteral("DriveComboBox3"));
-    QStringList roots{QStringLiteral("/"), QDir::homePath()};
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
-        if (volume.isValid() && volume.isReady() && !roots.contains(volume.rootPath()) &&
-            !volume.rootPath().startsWith(QLatin1String("/proc")) &&
-            !volume.rootPath().startsWith(QLatin1String("/sys")) &&
-            !volume.rootPath().startsWith(QLatin1String("/dev")) &&
-            !volume.rootPath().startsWith(QLatin1String("/run")))
-            roots << volume.rootPath();
-    DriveComboBox3->addItems(roots);
+    DriveComboBox3->addItems(fileSystemRoots());
 
     m_dirs = new QFileSystemModel(this);
     m_dirs->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);

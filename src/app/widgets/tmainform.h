@@ -184,7 +184,6 @@ private:
     QSplitter* m_splitter1 = nullptr;
     QSplitter* m_splitter2 = nullptr;
     QList<FileFilterEntry> m_filterEntries;
-    bool m_closeConfirmed = false;
     ReopenMenuItems m_reopen;
     bool m_compiling = false;
     WorkingDirectories m_workingDirs;

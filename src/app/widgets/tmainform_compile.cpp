@@ -155,12 +155,8 @@ void TMainForm::SelectErrorLine(TEditForm* editor)
     mdiArea->setActiveSubWindow(editor);
     edit->setEditorFocus();
     QCoreApplication::processEvents();
-    ErrorLineActive = true;
-    if (edit->caretY() != editor->HighlightLine) {
-        edit->invalidateLine(editor->HighlightLine);
-        editor->HighlightLine = edit->caretY();
-    }
-    setErrorLineActive(true);
+    editor->HighlightLine = edit->caretY();
+    setErrorLineActive(true); // repaints the old and the new error line
 }
 
 void TMainForm::wireCompiler()

@@ -365,7 +365,6 @@ void TMainForm::UpdateListView1ItemSize()
 
 void TMainForm::editorClosing(TEditForm* editor, bool lastWindow)
 {
-    Q_UNUSED(editor);
     if (lastWindow) {
         try {
             SettingsIni->WriteBool(QStringLiteral("ApplicationOptions"), QStringLiteral("MaxWinAtStart"),

@@ -85,7 +85,6 @@ void TMainForm::PopupMenuItemsUpdate(const QString& extension)
 
 void TMainForm::editorActivated(TEditForm* editor)
 {
-    Q_UNUSED(editor);
     UpdateMaskAndJTab();
     const QString ext = editor->captionExtension();
     ViewMainMenu(ext);

@@ -367,11 +367,6 @@ void TEditForm::SynEdit1SpecialLineColors(int line, bool& special, TColor& foreg
     }
 }
 
-void TEditForm::changeEvent(QEvent* event)
-{
-    QMdiSubWindow::changeEvent(event);
-}
-
 // ---- saving --------------------------------------------------------------
 
 bool TEditForm::writeTo(const QString& path)
@@ -467,7 +462,6 @@ void TEditForm::closeEvent(QCloseEvent* event)
     if (!m_host->closingFromList())
         m_host->RemoveItemFromList(caption());
     m_host->setClosingFromList(false);
-    m_closing = true;
     m_host->editorClosing(this, m_host->openDocumentCount() <= 1);
     event->accept();
     QMdiSubWindow::closeEvent(event);

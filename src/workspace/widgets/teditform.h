@@ -111,7 +111,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     void buildPopupMenu();
@@ -135,7 +134,6 @@ private:
     // Context-menu groups shown by document kind.
     std::vector<QAction*> m_javaItems, m_htmlItems, m_markItems;
     QAction* m_addWatch = nullptr;
-    bool m_closing = false;
     bool m_confirmOverwrite = false;
     std::unique_ptr<EditorSearch> m_search;
 };
