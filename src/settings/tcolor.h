@@ -39,6 +39,7 @@ constexpr TColor clWindowText = systemColor(WindowText);
 constexpr TColor clHighlight = systemColor(Highlight);
 constexpr TColor clHighlightText = systemColor(HighlightText);
 constexpr TColor clInfoBk = systemColor(InfoBk);
+constexpr TColor cl3DLight = systemColor(Light3D);
 constexpr TColor clNone = 0x1FFFFFFF;
 constexpr TColor clDefault = 0x20000000;
 

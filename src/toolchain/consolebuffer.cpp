@@ -10,10 +10,20 @@ std::optional<QString> ConsoleBuffer::addChunk(QByteArrayView chunk)
     const QString text = m_decoder.decode(chunk);
     m_pending += text;
     // The kit's tools end lines with a bare LF here; CR LF contains one too.
-    if (!text.contains(u'\n'))
-        return std::nullopt;
-    const QString entry = trimControls(m_pending);
-    m_pending.clear();
+    if (!text.contains(u'\n')) {
+        if (m_pending.size() < MaxPendingChars)
+            return std::nullopt;
+        // A program that prints on and on without a line end is shown in
+        // pieces, as it stands, instead of piling up unseen.
+        QString piece;
+        piece.swap(m_pending);
+        return piece;
+    }
+    // The text up to the last line end is shown; a line cut by the end of a
+    // chunk waits for its rest, so no line is split over two entries.
+    const qsizetype lastEnd = m_pending.lastIndexOf(u'\n');
+    const QString entry = trimControls(QStringView(m_pending).left(lastEnd + 1));
+    m_pending.remove(0, lastEnd + 1);
     if (entry.isEmpty())
         return std::nullopt;
     return entry;

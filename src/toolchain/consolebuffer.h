@@ -23,13 +23,16 @@ public:
     static inline const QString FinishedCaption = QStringLiteral("Finished!");
     static inline const QString DoneText = QStringLiteral("Done!");
     static constexpr int TimerIntervalMs = 1000;
+    // Pending text without a line end that is shown anyway, unchanged.
+    static constexpr qsizetype MaxPendingChars = 64 * 1024;
 
     ConsoleBuffer();
 
     // A chunk from the child, in the locale's encoding (a character split
     // between chunks is kept whole). When the pending text now holds a line
-    // end, returns all of it trimmed, to be appended as one entry (empty
-    // trimmed text shows nothing), and clears it.
+    // end, returns it up to its last line end, trimmed, to be appended as one
+    // entry (empty trimmed text shows nothing); the rest stays pending. Pending text that has
+    // grown to MaxPendingChars without a line end is returned unchanged.
     std::optional<QString> addChunk(QByteArrayView chunk);
 
     // The output stream ended: returns DoneText for the pane; the caption

@@ -163,6 +163,7 @@ void TMainForm::FormCreate()
         AutosaveTimer->start();
     }
     wireHistory();
+    wireRunner();
     CurrentExtension.clear();
     ClosingFromList = false;
     DisableMainMenu();

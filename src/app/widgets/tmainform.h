@@ -28,6 +28,7 @@ class QTimer;
 class QTreeWidget;
 class QWidget;
 class TEditForm;
+class TProgRunFrm;
 class ToolPages;
 
 // The frame window: the left tool pages with the file panel, the MDI area
@@ -86,6 +87,19 @@ public:
     QString CompileFile(const KitCommands::KitCommand& command, QString* failure);
     void AnalyseOutput(const QString& fileName);
     void SelectErrorLine(TEditForm* editor);
+    // Running.
+    QPointer<TProgRunFrm> RunWindow; // the console of the last run
+    void SpeedButton36Click();       // compile and run
+    void RunJava();
+    bool FinnesMainFunc() const;     // is there a main function
+    QString FindMainClassName() const;
+    // External programs.
+    void Viewpageinbrowser1Click();
+    void WindowsExplorer1Click();
+    void Showdospromt1Click();
+    void Explorefromhere1Click();
+    void Opendirindospromtfromhere1Click();
+    QMenu* PopupMenu5 = nullptr; // the file panel's directory popup
     // File history and the Reopen menu.
     void SaveFileHistory(const QString& path);
     void LoadHistFromFile();
@@ -165,6 +179,11 @@ private:
     void wireEditingCommands();
     void wireHistory();
     void wireCompiler();
+    void wireRunner();
+    void runApplet(const KitCommands::KitSettings& settings, const QString& path);
+    void runInCommandWindow(const KitCommands::KitCommand& program);
+    void openCommandWindow(const QString& folder);
+    void openWithDesktop(const QString& path);
     void rebuildReopenMenu();
     bool applyEditResult(const EditingCommands::EditResult& result);
     void runEditingCommand(EditingCommands::EditResult (*command)(const EditingCommands::Document&));

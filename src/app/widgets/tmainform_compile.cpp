@@ -81,6 +81,7 @@ void TMainForm::Compile1Click()
     const QString path = QFileInfo(e->FileName).absoluteDir().filePath(e->caption());
     auto* dialog = new TCompiler1(this);
     CompilerDialog = dialog;
+    connect(dialog, &TCompiler1::runRequested, this, &TMainForm::RunJava);
     dialog->ProjName->setText(e->caption());
     dialog->setWindowTitle(QStringLiteral("Compiling file, please wait.."));
     dialog->show();
@@ -144,11 +145,10 @@ void TMainForm::SelectErrorLine(TEditForm* editor)
     edit->setSelectedColors(Colors::clBlue, edit->selectedForeground());
     bool ok = false;
     int line = item->text(0).trimmed().toInt(&ok);
-    if (!ok) {
-        QMessageBox::critical(this, QApplication::applicationName(),
-                              QStringLiteral("'%1' is not a valid integer value").arg(item->text(0)));
+    // A message without a line number (a warning about the options) leads
+    // nowhere.
+    if (!ok)
         return;
-    }
     if (edit->lineCount() < line)
         line -= 1;
     edit->setCaretY(line);

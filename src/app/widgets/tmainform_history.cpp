@@ -81,7 +81,8 @@ void TMainForm::wireHistory()
 
     // The directory tree's popup.
     filePanel->DirectoryListBox3->setContextMenuPolicy(Qt::CustomContextMenu);
-    auto* popup = new QMenu(filePanel);
+    PopupMenu5 = new QMenu(filePanel);
+    QMenu* popup = PopupMenu5;
     connect(popup->addAction(QStringLiteral("Create new directory")), &QAction::triggered, this, [this] {
         TCreateDirFrm dialog(filePanel->directory(), this);
         if (dialog.exec() == QDialog::Accepted)

@@ -1,0 +1,227 @@
+// TMainForm: running the active Java document (in the console window, in a
+// command window, or as an applet), compile-and-run, and the commands that
+// hand work to the system's browser, file manager and command window.
+#include "app/widgets/mainmenus.h"
+#include "app/widgets/filepanel.h"
+#include "app/widgets/tmainform.h"
+#include "editor/widgets/tsynedit.h"
+#include "settings/inifile.h"
+#include "toolchain/commandwindow.h"
+#include "toolchain/compileroutputparser.h"
+#include "toolchain/javasource.h"
+#include "toolchain/kitcommands.h"
+#include "toolchain/runandwait.h"
+#include "toolchain/widgets/tcompiler1.h"
+#include "toolchain/widgets/tprogrunfrm.h"
+#include "workspace/widgets/teditform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTabWidget>
+#include <QTreeView>
+#include <QTreeWidget>
+#include <QUrl>
+
+namespace {
+
+QString documentPath(const TEditForm* e)
+{
+    return QFileInfo(e->FileName).absoluteDir().filePath(e->caption());
+}
+
+// A command window or a desktop handler is started and left alone.
+Result<void> startDetached(const KitCommands::KitCommand& c)
+{
+    if (!QProcess::startDetached(c.program, c.arguments, c.workingDirectory))
+        return Result<void>::failure(QStringLiteral("Could not start %1").arg(c.program));
+    return {};
+}
+
+} // namespace
+
+bool TMainForm::FinnesMainFunc() const
+{
+    const TEditForm* e = GetActiveEditor();
+    if (!e)
+        return false;
+    const TSynEdit* edit = e->SynEdit1;
+    return JavaSource::FinnesMainFunc(edit->lineCount(), [edit](int i) { return edit->line(i); });
+}
+
+QString TMainForm::FindMainClassName() const
+{
+    const TEditForm* e = GetActiveEditor();
+    if (!e)
+        return {};
+    const TSynEdit* edit = e->SynEdit1;
+    return JavaSource::FindMainClassName(edit->lineCount(), [edit](int i) { return edit->line(i); });
+}
+
+void TMainForm::SpeedButton36Click()
+{
+    TEditForm* e = GetActiveEditor();
+    if (!e)
+        return;
+    if (m_compiling) {
+        QMessageBox::information(this, QStringLiteral("Information"),
+                                 QStringLiteral("A compile is already running. Please wait until it is complete."));
+        return;
+    }
+    if (!e->SaveFileNow())
+        return;
+    const KitCommands::KitSettings settings = KitCommands::KitSettings::read(*SettingsIni);
+    if (settings.javaBinDir.isEmpty()) {
+        QMessageBox::information(this, QStringLiteral("Information"),
+                                 QStringLiteral("No javabin catalog defined, don't know where to look for javac. "
+                                                "Please spesify the javabin catalog now!"));
+        return;
+    }
+    const QString path = documentPath(e);
+    PageControl4->setCurrentWidget(KompilatorLogTxt);
+    KompilatorLogTxt->appendPlainText(QStringLiteral("Compiling: ") + path);
+    KompilerErrors->clear();
+    m_compiling = true;
+    QString failure;
+    const QString output = CompileFile(KitCommands::javacCommand(settings, path), &failure);
+    m_compiling = false;
+    if (!failure.isEmpty()) {
+        KompilatorLogTxt->appendPlainText(failure);
+        QMessageBox::critical(this, QApplication::applicationName(), failure);
+        return;
+    }
+    KompilatorLogTxt->appendPlainText(output.trimmed());
+    CompilerOutputLines = CompilerOutputParser::splitLines(output);
+    AnalyseOutput(e->caption());
+    if (ErrorCount != 0) {
+        KompilatorLogTxt->appendPlainText(QStringLiteral("Errors found, can't run program now!"));
+        return;
+    }
+    KompilatorLogTxt->appendPlainText(QStringLiteral("No errors found."));
+    KompilatorLogTxt->appendPlainText(QStringLiteral("Compilation complete: ") +
+                                      QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat));
+    KompilatorLogTxt->appendPlainText(QStringLiteral("Running program."));
+    if (settings.javaAppsInDosWindow)
+        runInCommandWindow(KitCommands::javaCommandWindowCommand(settings, path));
+    else
+        RunJava();
+}
+
+void TMainForm::RunJava()
+{
+    TEditForm* e = GetActiveEditor();
+    if (!e)
+        return;
+    const QString path = documentPath(e);
+    const KitCommands::KitSettings settings = KitCommands::KitSettings::read(*SettingsIni);
+    if (FinnesMainFunc()) {
+        auto* console = new TProgRunFrm(KitCommands::javaCommand(settings, path), e->caption(), this);
+        RunWindow = console;
+        console->show();
+        return;
+    }
+    runApplet(settings, path);
+}
+
+void TMainForm::runApplet(const KitCommands::KitSettings& settings, const QString& path)
+{
+    const QString page = QFileInfo(path).absoluteDir().filePath(QString::fromLatin1(KitCommands::AppletPageName));
+    {
+        QFile f(page);
+        const QByteArray text = KitCommands::appletPageText(path).toLocal8Bit();
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(text) != text.size()) {
+            reportError(QStringLiteral("Cannot write file \"%1\". %2").arg(page, f.errorString()));
+            f.remove();
+            return;
+        }
+    }
+    const KitCommands::KitCommand viewer = KitCommands::appletViewerCommand(settings, path);
+    const Result<bool> ran = RunAndWait(viewer, true, [] {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    QFile::remove(page);
+    if (!ran) {
+        QString message = ran.error();
+        if (!QFileInfo::exists(viewer.program))
+            message = QStringLiteral("The Java development kit in %1 has no applet viewer (%2 does not exist; "
+                                     "kits from Java 11 on no longer have one), so the applet cannot be run.")
+                          .arg(settings.javaBinDir, viewer.program);
+        KompilatorLogTxt->appendPlainText(message);
+        QMessageBox::information(this, QStringLiteral("Information"), message);
+    }
+}
+
+void TMainForm::runInCommandWindow(const KitCommands::KitCommand& program)
+{
+    const std::optional<CommandWindow::Emulator> emulator = CommandWindow::find();
+    if (!emulator) {
+        KompilatorLogTxt->appendPlainText(CommandWindow::noEmulatorMessage());
+        QMessageBox::information(this, QStringLiteral("Information"), CommandWindow::noEmulatorMessage());
+        return;
+    }
+    if (const Result<void> r = startDetached(CommandWindow::runCommand(*emulator, program)); !r)
+        reportError(r.error());
+}
+
+void TMainForm::openCommandWindow(const QString& folder)
+{
+    const std::optional<CommandWindow::Emulator> emulator = CommandWindow::find();
+    if (!emulator) {
+        QMessageBox::information(this, QStringLiteral("Information"), CommandWindow::noEmulatorMessage());
+        return;
+    }
+    if (const Result<void> r = startDetached(CommandWindow::shellCommand(*emulator, folder)); !r)
+        reportError(r.error());
+}
+
+void TMainForm::openWithDesktop(const QString& path)
+{
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        reportError(QStringLiteral("No program was found to open \"%1\" with.").arg(path));
+}
+
+void TMainForm::Viewpageinbrowser1Click()
+{
+    TEditForm* e = GetActiveEditor();
+    if (!e || !e->SaveFileNow())
+        return;
+    openWithDesktop(documentPath(e));
+}
+
+void TMainForm::WindowsExplorer1Click() { openWithDesktop(QDir::homePath()); }
+
+void TMainForm::Showdospromt1Click()
+{
+    // The command interpreter started without a folder opens in ours.
+    openCommandWindow(QDir::currentPath());
+}
+
+void TMainForm::Explorefromhere1Click() { openWithDesktop(filePanel->directory()); }
+
+void TMainForm::Opendirindospromtfromhere1Click() { openCommandWindow(filePanel->directory()); }
+
+void TMainForm::wireRunner()
+{
+    const std::pair<const char*, void (TMainForm::*)()> commands[] = {
+        {"CompileandRun1", &TMainForm::SpeedButton36Click},
+        {"Viewpageinbrowser1", &TMainForm::Viewpageinbrowser1Click},
+        {"WindowsExplorer1", &TMainForm::WindowsExplorer1Click},
+        {"Showdospromt1", &TMainForm::Showdospromt1Click},
+    };
+    for (const auto& [name, handler] : commands)
+        if (QAction* a = menus->action(QLatin1String(name)))
+            connect(a, &QAction::triggered, this, handler);
+    connect(PopupMenu5->addAction(QStringLiteral("Explore from here")), &QAction::triggered, this,
+            &TMainForm::Explorefromhere1Click);
+    connect(PopupMenu5->addAction(QStringLiteral("Open in dos promt from here")), &QAction::triggered, this,
+            &TMainForm::Opendirindospromtfromhere1Click);
+}

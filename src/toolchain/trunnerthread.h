@@ -1,0 +1,87 @@
+#pragma once
+
+#include "toolchain/consolebuffer.h"
+#include "toolchain/kitcommands.h"
+
+#include <QByteArray>
+#include <QMutex>
+#include <QPointer>
+#include <QSemaphore>
+#include <QThread>
+#include <QWaitCondition>
+
+#include <vector>
+
+class ChildProcess;
+
+// One program run for the console window: a worker thread that starts the
+// program once it is woken, reads its output in chunks and hands the
+// console, in order, everything it has to show. The console takes the
+// events on its own thread; the worker never touches a window.
+//
+// When the console falls behind, the worker stops reading until it has
+// caught up, so a program that prints without pause waits on its pipe
+// instead of filling memory.
+class TRunnerThread : public QThread {
+    Q_OBJECT
+public:
+    struct Event {
+        enum class Kind {
+            Entry,       // text to append to the pane as one entry
+            StartFailed, // the program could not be started: the reason
+            Ended,       // the output has ended
+        };
+        Kind kind;
+        QString text;
+    };
+
+    // Text the worker may have queued before it waits for the console.
+    static constexpr qsizetype MaxQueuedChars = 1 << 20;
+
+    explicit TRunnerThread(KitCommands::KitCommand command, QObject* parent = nullptr);
+    // Stops a program that still runs and waits for the worker.
+    ~TRunnerThread() override;
+
+    const KitCommands::KitCommand CommandLine; // with its working folder
+
+    // The pending output and the display rules, shared with the console.
+    ConsoleBuffer& console() { return m_console; }
+
+    // Starts the one run; later calls do nothing.
+    void Wake();
+    // The trimmed line and CR LF to the program's input, whatever its length;
+    // dropped silently once the program has ended. Lines sent before the
+    // program has started reach it when it starts.
+    void SendLine(const QString& text);
+    void sendBytes(const QByteArray& bytes);
+
+    // Everything queued since the last call, oldest first.
+    std::vector<Event> takeEvents();
+
+signals:
+    // The queue has become non-empty; emitted from the worker.
+    void eventsReady();
+
+protected:
+    void run() override;
+
+private:
+    void RunProcess();
+    void post(Event event);
+
+    ConsoleBuffer m_console;
+    QSemaphore m_wake;
+
+    QMutex m_inputMutex;
+    ChildProcess* m_child = nullptr; // while the program runs
+    QByteArray m_earlyInput;         // typed before it started
+    bool m_inputClosed = false;      // after it ended
+
+    QMutex m_eventMutex;
+    QWaitCondition m_drained;
+    std::vector<Event> m_events;
+    qsizetype m_queuedChars = 0;
+};
+
+// The runner started last, program-wide (the debugger asks for it).
+extern QPointer<TRunnerThread> CurrentRunner;

@@ -1,0 +1,209 @@
+#include "toolchain/widgets/tprogrunfrm.h"
+
+#include "settings/tcolor.h"
+#include "settings/widgets/qtcolors.h"
+#include "toolchain/trunnerthread.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+TProgRunFrm::TProgRunFrm(KitCommands::KitCommand command, const QString& fileName, QWidget* parent)
+    : QWidget(parent, Qt::Tool)
+{
+    resize(492, 203);
+    RichEdit1 = new QPlainTextEdit(this);
+    RichEdit1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    RichEdit1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    RichEdit1->setMaximumBlockCount(MaxConsoleLines);
+    QPalette palette = RichEdit1->palette();
+    palette.setColor(QPalette::Base, toQColor(Colors::cl3DLight));
+    RichEdit1->setPalette(palette);
+    RichEdit1->installEventFilter(this);
+
+    Panel1 = new QWidget(this);
+    auto* buttons = new QHBoxLayout(Panel1);
+    buttons->setContentsMargins(2, 2, 2, 2);
+    buttons->setSpacing(1);
+    PopupMenu1 = new QMenu(this);
+    auto command_ = [&](QToolButton*& button, const char* name, const char* hint, const char* icon,
+                        QKeySequence key, auto handler) {
+        button = new QToolButton(Panel1);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setAutoRaise(true);
+        button->setToolTip(QString::fromLatin1(hint));
+        button->setIcon(QIcon::fromTheme(QString::fromLatin1(icon)));
+        if (button->icon().isNull())
+            button->setText(QString::fromLatin1(hint));
+        connect(button, &QToolButton::clicked, RichEdit1, handler);
+        buttons->addWidget(button);
+        QAction* item = PopupMenu1->addAction(QString::fromLatin1(hint));
+        item->setShortcut(key);
+        connect(item, &QAction::triggered, RichEdit1, handler);
+    };
+    command_(Copy, "Copy", "Copy", "edit-copy", QKeySequence::Copy, [this] { RichEdit1->copy(); });
+    command_(Paste, "Paste", "Paste", "edit-paste", QKeySequence::Paste, [this] { RichEdit1->paste(); });
+    command_(Cut, "Cut", "Cut", "edit-cut", QKeySequence::Cut, [this] { RichEdit1->cut(); });
+    command_(SelectAll, "SelectAll", "Select all", "edit-select-all", QKeySequence::SelectAll,
+             [this] { RichEdit1->selectAll(); });
+    command_(Undo, "Undo", "Undo", "edit-undo", QKeySequence::Undo, [this] { RichEdit1->undo(); });
+    buttons->addStretch();
+    // The menu lists the items in their own order, not the buttons'.
+    const QList<QAction*> items = PopupMenu1->actions();
+    PopupMenu1->clear();
+    for (int i : {0, 1, 3, 2, 4})
+        PopupMenu1->addAction(items[i]);
+    RichEdit1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(RichEdit1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& p) { PopupMenu1->exec(RichEdit1->viewport()->mapToGlobal(p)); });
+    connect(RichEdit1->document(), &QTextDocument::contentsChange, this, &TProgRunFrm::trackUserEdit);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(Panel1);
+    layout->addWidget(RichEdit1);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(ConsoleBuffer::TimerIntervalMs);
+    connect(Timer1, &QTimer::timeout, this, &TProgRunFrm::Timer1Timer);
+    Timer1->start();
+
+    if (QScreen* screen = parent ? parent->screen() : QWidget::screen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    m_runner = new TRunnerThread(std::move(command), this);
+    connect(m_runner, &TRunnerThread::eventsReady, this, &TProgRunFrm::takeRunnerEvents, Qt::QueuedConnection);
+    FormCreate(fileName);
+}
+
+TProgRunFrm::~TProgRunFrm()
+{
+    // The worker is a child: its destructor stops the program and waits.
+    disconnect(m_runner, nullptr, this, nullptr);
+}
+
+void TProgRunFrm::FormCreate(const QString& fileName)
+{
+    RichEdit1->clear();
+    m_outputEnd = 0;
+    Finished = false;
+    CurrentRunner = m_runner;
+    m_runner->Wake();
+    setWindowTitle(ConsoleBuffer::RunningCaption + fileName);
+}
+
+void TProgRunFrm::takeRunnerEvents()
+{
+    for (const TRunnerThread::Event& event : m_runner->takeEvents()) {
+        switch (event.kind) {
+        case TRunnerThread::Event::Kind::Entry:
+            appendEntry(event.text);
+            break;
+        case TRunnerThread::Event::Kind::StartFailed:
+            appendEntry(event.text);
+            break;
+        case TRunnerThread::Event::Kind::Ended:
+            appendEntry(m_runner->console().finish());
+            setWindowTitle(ConsoleBuffer::FinishedCaption);
+            if (isVisible()) {
+                activateWindow();
+                RichEdit1->setFocus();
+            }
+            Finished = true;
+            emit outputEnded();
+            // A console closed while its program ran goes once the program has.
+            if (!isVisible())
+                deleteLater();
+            break;
+        }
+    }
+}
+
+void TProgRunFrm::appendEntry(const QString& text)
+{
+    QTextDocument* doc = RichEdit1->document();
+    const bool followCaret = !RichEdit1->textCursor().hasSelection();
+    m_appending = true;
+    // Output is no step the user can undo; nor does the undo history grow
+    // with it.
+    doc->setUndoRedoEnabled(false);
+    QTextCursor end(doc);
+    end.movePosition(QTextCursor::End);
+    if (!end.block().text().isEmpty())
+        end.insertBlock();
+    end.insertText(text);
+    doc->setUndoRedoEnabled(true);
+    m_appending = false;
+    m_outputEnd = doc->characterCount() - 1;
+    if (followCaret) {
+        RichEdit1->moveCursor(QTextCursor::End);
+        RichEdit1->ensureCursorVisible();
+    }
+}
+
+void TProgRunFrm::trackUserEdit(int position, int removed, int added)
+{
+    if (m_appending || position >= m_outputEnd)
+        return;
+    if (position + removed <= m_outputEnd)
+        m_outputEnd += added - removed;
+    else
+        m_outputEnd = position; // the user's text replaced the end of the output
+}
+
+QString TProgRunFrm::typedLine() const
+{
+    const QTextBlock last = RichEdit1->document()->lastBlock();
+    const int from = qMax(0, m_outputEnd - last.position());
+    return last.text().mid(from);
+}
+
+void TProgRunFrm::RichEdit1KeyDown()
+{
+    m_runner->SendLine(typedLine());
+    m_runner->console().enterPressed({});
+}
+
+void TProgRunFrm::Timer1Timer()
+{
+    if (std::optional<QString> shown = m_runner->console().timerTick())
+        appendEntry(*shown);
+}
+
+bool TProgRunFrm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == RichEdit1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // Typing goes to the end, where the program reads from.
+            QTextCursor c = RichEdit1->textCursor();
+            if (!c.hasSelection() && c.block() == RichEdit1->document()->lastBlock()) {
+                c.movePosition(QTextCursor::End);
+                RichEdit1->setTextCursor(c);
+            }
+            RichEdit1KeyDown();
+            // The pane then makes its line break as usual.
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TProgRunFrm::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    if (Finished)
+        deleteLater();
+}
