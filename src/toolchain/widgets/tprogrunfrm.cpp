@@ -38,6 +38,7 @@ TProgRunFrm::TProgRunFrm(KitCommands::KitCommand command, const QString& fileNam
     buttons->setContentsMargins(2, 2, 2, 2);
     buttons->setSpacing(1);
     PopupMenu1 = new QMenu(this);
+    QList<QAction*> items;
     auto command_ = [&](QToolButton*& button, const char* name, const char* hint, const char* icon,
                         QKeySequence key, auto handler) {
         button = new QToolButton(Panel1);
@@ -49,8 +50,9 @@ TProgRunFrm::TProgRunFrm(KitCommands::KitCommand command, const QString& fileNam
             button->setText(QString::fromLatin1(hint));
         connect(button, &QToolButton::clicked, RichEdit1, handler);
         buttons->addWidget(button);
-        QAction* item = PopupMenu1->addAction(QString::fromLatin1(hint));
-        item->setShortcut(key);
+        auto* item = new QAction(QString::fromLatin1(hint), PopupMenu1);
+        item->setShortcut(key); // the pane itself handles these keys
+        items << item;
         connect(item, &QAction::triggered, RichEdit1, handler);
     };
     command_(Copy, "Copy", "Copy", "edit-copy", QKeySequence::Copy, [this] { RichEdit1->copy(); });
@@ -60,9 +62,7 @@ TProgRunFrm::TProgRunFrm(KitCommands::KitCommand command, const QString& fileNam
              [this] { RichEdit1->selectAll(); });
     command_(Undo, "Undo", "Undo", "edit-undo", QKeySequence::Undo, [this] { RichEdit1->undo(); });
     buttons->addStretch();
-    // The menu lists the items in their own order, not the buttons'.
-    const QList<QAction*> items = PopupMenu1->actions();
-    PopupMenu1->clear();
+    // The menu lists the items in its own order, not the buttons'.
     for (int i : {0, 1, 3, 2, 4})
         PopupMenu1->addAction(items[i]);
     RichEdit1->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -125,7 +125,7 @@ void TProgRunFrm::takeRunnerEvents()
             Finished = true;
             emit outputEnded();
             // A console closed while its program ran goes once the program has.
-            if (!isVisible())
+            if (m_closed)
                 deleteLater();
             break;
         }
@@ -204,6 +204,7 @@ bool TProgRunFrm::eventFilter(QObject* watched, QEvent* event)
 void TProgRunFrm::closeEvent(QCloseEvent* event)
 {
     QWidget::closeEvent(event);
+    m_closed = true;
     if (Finished)
         deleteLater();
 }

@@ -59,4 +59,5 @@ private:
     TRunnerThread* m_runner = nullptr;
     int m_outputEnd = 0;     // where the program's output ends in the pane
     bool m_appending = false;
+    bool m_closed = false; // by the user
 };

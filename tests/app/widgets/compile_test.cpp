@@ -3,6 +3,9 @@
 #include "editor/widgets/tsynedit.h"
 #include "settings/inifile.h"
 #include "toolchain/kitcommands.h"
+#include "toolchain/trunnerthread.h"
+#include "toolchain/widgets/tcompiler1.h"
+#include "toolchain/widgets/tprogrunfrm.h"
 #include "workspace/widgets/teditform.h"
 
 #include <QAbstractButton>
@@ -11,7 +14,9 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcessEnvironment>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -49,6 +54,11 @@ protected:
         f.write(text);
         return path;
     }
+    void setSetting(const char* section, const char* key, const QString& value)
+    {
+        IniFile(m_home.filePath("Vornic.ini")).WriteString(section, key, value);
+    }
+    QString log() const { return m_form->KompilatorLogTxt->toPlainText(); }
     QTemporaryDir m_home, m_src;
     QString m_javaBin;
     TMainForm* m_form = nullptr;
@@ -100,6 +110,159 @@ TEST_F(CompileTest, AMissingCompilerIsReportedWithItsPath)
     const QString log = m_form->KompilatorLogTxt->toPlainText();
     EXPECT_TRUE(log.contains(empty.path() + "/javac")) << log.toStdString();
     EXPECT_FALSE(log.contains("No errors found."));
+}
+
+// Accepts every message box that comes up while it lives and keeps its text.
+class MessageBoxes {
+public:
+    MessageBoxes()
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                texts << box->text();
+                box->accept();
+            }
+        });
+        m_timer.start(50);
+    }
+    QStringList texts;
+
+private:
+    QTimer m_timer;
+};
+
+// A program that asks for a line without ending its prompt, then answers.
+const QByteArray EchoProgram = "import java.util.Scanner;\n"
+                               "public class Echo {\n"
+                               "    public static void main(String[] args) {\n"
+                               "        System.out.print(\"Your name: \");\n"
+                               "        String name = new Scanner(System.in).nextLine();\n"
+                               "        System.out.println(\"Hello \" + name + \"!\");\n"
+                               "    }\n"
+                               "}\n";
+
+TEST_F(CompileTest, CompileAndRunTalksToTheProgramInTheConsole)
+{
+    m_form->LoadFile(writeJava("Echo.java", EchoProgram));
+    m_form->SpeedButton36Click();
+    EXPECT_TRUE(log().contains("No errors found.\nCompilation complete: ")) << log().toStdString();
+    EXPECT_TRUE(log().endsWith("Running program."));
+    TProgRunFrm* console = m_form->RunWindow;
+    ASSERT_NE(console, nullptr);
+    EXPECT_EQ(console->windowTitle(), "Running file from: Echo.java");
+    // The prompt has no line end: the console's timer shows it.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return console->RichEdit1->toPlainText() == "Your name: "; }, 15000))
+        << console->RichEdit1->toPlainText().toStdString();
+    console->activateWindow();
+    QTest::keyClicks(console->RichEdit1, "Ada Lovelace");
+    QTest::keyClick(console->RichEdit1, Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return console->Finished; }, 15000));
+    EXPECT_EQ(console->RichEdit1->toPlainText(), "Your name: Ada Lovelace\nHello Ada Lovelace!\nDone!");
+    EXPECT_EQ(console->windowTitle(), "Finished!");
+}
+
+TEST_F(CompileTest, CompileAndRunWithAnErrorRunsNothing)
+{
+    m_form->LoadFile(writeJava("Broken.java", "public class Broken {\n"
+                                              "    public static void main(String[] args) { int x = ; }\n"
+                                              "}\n"));
+    m_form->SpeedButton36Click();
+    EXPECT_TRUE(log().endsWith("Errors found, can't run program now!")) << log().toStdString();
+    EXPECT_EQ(m_form->KompilerErrors->topLevelItemCount(), 1);
+    EXPECT_EQ(m_form->RunWindow, nullptr);
+}
+
+// The compile dialog's "Run" button starts the program it compiled.
+TEST_F(CompileTest, RunButtonOfTheCompileDialogRunsTheProgram)
+{
+    m_form->LoadFile(writeJava("Echo.java", EchoProgram));
+    m_form->Compile1Click();
+    ASSERT_NE(m_form->CompilerDialog, nullptr);
+    auto* dialog = qobject_cast<TCompiler1*>(m_form->CompilerDialog.data());
+    ASSERT_TRUE(dialog->BitBtn3->isEnabled());
+    dialog->BitBtn3->click();
+    ASSERT_NE(m_form->RunWindow, nullptr);
+    m_form->RunWindow->runner()->SendLine("x");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_form->RunWindow->Finished; }, 15000));
+    EXPECT_TRUE(m_form->RunWindow->RichEdit1->toPlainText().contains("Hello x!"));
+}
+
+TEST_F(CompileTest, AJavaBinDirWithoutJavaIsNamedInTheConsole)
+{
+    QTemporaryDir empty;
+    m_form->LoadFile(writeJava("Echo.java", EchoProgram));
+    setSetting("CompilerOptions", "JavaBinDir", empty.path());
+    m_form->RunJava();
+    TProgRunFrm* console = m_form->RunWindow;
+    ASSERT_NE(console, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return console->Finished; }, 5000));
+    EXPECT_TRUE(console->RichEdit1->toPlainText().contains(empty.path() + "/java"));
+    EXPECT_TRUE(console->RichEdit1->toPlainText().endsWith("Done!"));
+}
+
+// A stand-in applet viewer keeps the page it is given, its arguments and
+// its folder.
+TEST_F(CompileTest, AnAppletRunsInTheViewerOnAPageThatIsThenRemoved)
+{
+    QTemporaryDir bin;
+    const QString seen = bin.filePath("seen.txt");
+    QFile viewer(bin.filePath("appletviewer"));
+    ASSERT_TRUE(viewer.open(QIODevice::WriteOnly));
+    viewer.write(QString("#!/bin/sh\n{ pwd; echo \"$@\"; cat tmp.htm; } > '%1'\n").arg(seen).toLocal8Bit());
+    viewer.close();
+    viewer.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    setSetting("CompilerOptions", "JavaBinDir", bin.path());
+    m_form->LoadFile(writeJava("Clock.java", "public class Clock extends java.applet.Applet {\n"
+                                             "// an applet: the next line holds no blank before its main\n"
+                                             "main(\n}\n"));
+    m_form->RunJava();
+    EXPECT_EQ(m_form->RunWindow, nullptr);
+    QFile f(seen);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), (QDir(m_src.path()).canonicalPath() + "\ntmp.htm\n").toLocal8Bit() +
+                               "<applet code=\"Clock.class\" width=\"500\" height=\"500\"></applet>\r\n");
+    EXPECT_FALSE(QFile::exists(m_src.filePath("tmp.htm")));
+}
+
+TEST_F(CompileTest, AKitWithoutAppletViewerIsSaid)
+{
+    m_form->LoadFile(writeJava("Clock.java", "public class Clock extends java.applet.Applet {}\n"));
+    MessageBoxes boxes;
+    m_form->RunJava();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !boxes.texts.isEmpty(); }, 3000));
+    EXPECT_TRUE(boxes.texts[0].contains("has no applet viewer")) << boxes.texts[0].toStdString();
+    EXPECT_TRUE(boxes.texts[0].contains(m_javaBin + "/appletviewer"));
+    EXPECT_FALSE(QFile::exists(m_src.filePath("tmp.htm")));
+}
+
+// The command-window run: a stand-in terminal keeps what it is asked to run.
+TEST_F(CompileTest, CommandWindowRunGetsTheClassPathBeforeTheClass)
+{
+    QTemporaryDir bin;
+    const QString seen = bin.filePath("seen.txt");
+    QFile terminal(bin.filePath("x-terminal-emulator"));
+    ASSERT_TRUE(terminal.open(QIODevice::WriteOnly));
+    terminal.write(QString("#!/bin/sh\nprintf '%s\\n' \"$PWD\" \"$@\" > '%1'\n").arg(seen).toLocal8Bit());
+    terminal.close();
+    terminal.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toLocal8Bit() + ":" + path);
+    setSetting("ApplicationOptions", "JavaAppsInDosWindow", "1");
+    setSetting("CompilerOptions", "ClassPathDir", "lib/a b.jar:.");
+    m_form->LoadFile(writeJava("Echo.java", EchoProgram));
+    m_form->SpeedButton36Click();
+    qputenv("PATH", path);
+    EXPECT_EQ(m_form->RunWindow, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(seen) && QFileInfo(seen).size() > 0; }, 5000));
+    QFile f(seen);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QStringList args = QString::fromLocal8Bit(f.readAll()).split('\n');
+    EXPECT_EQ(QDir(args.value(0)).canonicalPath(), QDir(m_src.path()).canonicalPath());
+    const qsizetype cp = args.indexOf("-classpath");
+    ASSERT_GE(cp, 0) << args.join(' ').toStdString();
+    EXPECT_EQ(args.value(cp + 1), "lib/a b.jar:.");
+    EXPECT_EQ(args.value(cp + 2), "Echo");
+    EXPECT_EQ(args.value(cp - 1), m_javaBin + "/java");
 }
 
 } // namespace

@@ -1,0 +1,83 @@
+#include "toolchain/trunnerthread.h"
+#include "toolchain/widgets/tprogrunfrm.h"
+
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The console window on a shell script standing in for a Java program.
+TProgRunFrm* console(const QString& script)
+{
+    auto* form = new TProgRunFrm({"/bin/sh", {"-c", script}, QDir::tempPath()}, "Hello.java");
+    form->show();
+    return form;
+}
+
+QString pane(const TProgRunFrm* form) { return form->RichEdit1->toPlainText(); }
+
+TEST(ProgRunFrm, CaptionsOutputAndTheEnd)
+{
+    std::unique_ptr<TProgRunFrm> form(console("echo one; echo two"));
+    EXPECT_EQ(form->windowTitle(), "Running file from: Hello.java");
+    EXPECT_EQ(CurrentRunner, form->runner());
+    EXPECT_EQ(form->size(), QSize(492, 203));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->Finished; }, 10000));
+    EXPECT_EQ(pane(form.get()), "one\ntwo\nDone!");
+    EXPECT_EQ(form->windowTitle(), "Finished!");
+    for (QToolButton* b : {form->Copy, form->Paste, form->Cut, form->SelectAll, form->Undo})
+        EXPECT_FALSE(b->toolTip().isEmpty());
+}
+
+// The prompt shows by the timer; what the user types after it, and only
+// that, goes to the program with Enter.
+TEST(ProgRunFrm, PromptShowsAndTheTypedLineReachesTheProgram)
+{
+    std::unique_ptr<TProgRunFrm> form(console("printf 'Name: '; read name; printf 'Hello <%s>\\n' \"$name\" | tr -d '\\r'"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pane(form.get()) == "Name: "; }, 3000)) << pane(form.get()).toStdString();
+    form->RichEdit1->setFocus();
+    QTest::keyClicks(form->RichEdit1, "Bob");
+    QTest::keyClick(form->RichEdit1, Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->Finished; }, 10000));
+    EXPECT_EQ(pane(form.get()), "Name: Bob\nHello <Bob>\nDone!");
+}
+
+TEST(ProgRunFrm, AWholeLineWithoutPromptIsSent)
+{
+    std::unique_ptr<TProgRunFrm> form(console("read a; read b; echo \"[$a][$b]\" | tr -d '\\r'"));
+    QTest::keyClicks(form->RichEdit1, "42");
+    QTest::keyClick(form->RichEdit1, Qt::Key_Return);
+    QTest::keyClicks(form->RichEdit1, "  x y  ");
+    QTest::keyClick(form->RichEdit1, Qt::Key_Enter);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->Finished; }, 10000));
+    EXPECT_TRUE(pane(form.get()).endsWith("[42][x y]\nDone!")) << pane(form.get()).toStdString();
+}
+
+TEST(ProgRunFrm, AProgramThatCannotStartIsNamed)
+{
+    std::unique_ptr<TProgRunFrm> form(
+        new TProgRunFrm({"/nonexistent/bin/java", {"Hello"}, QDir::tempPath()}, "Hello.java"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->Finished; }, 5000));
+    EXPECT_TRUE(pane(form.get()).contains("/nonexistent/bin/java"));
+    EXPECT_TRUE(pane(form.get()).endsWith("Done!"));
+    EXPECT_EQ(form->windowTitle(), "Finished!");
+}
+
+// Closing the window leaves the program running; the window goes once the
+// program has ended.
+TEST(ProgRunFrm, ClosedWhileRunningItGoesWhenTheProgramEnds)
+{
+    QTemporaryDir dir;
+    const QString mark = dir.filePath("ran");
+    QPointer<TProgRunFrm> form = console(QString("sleep 0.5; touch '%1'").arg(mark));
+    form->close();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.isNull(); }, 10000));
+    EXPECT_TRUE(QFile::exists(mark));
+}
+
+} // namespace
