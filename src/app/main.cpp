@@ -7,7 +7,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pellam Vornic"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Pellam Vornic"));
+    // No display name: the desktop would append it to every caption.
     TMainForm window;
     window.showMaximized();
     return QApplication::exec();
