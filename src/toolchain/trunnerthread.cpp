@@ -62,6 +62,12 @@ std::vector<TRunnerThread::Event> TRunnerThread::takeEvents()
     return events;
 }
 
+bool TRunnerThread::hasEvents()
+{
+    QMutexLocker lock(&m_eventMutex);
+    return !m_events.empty();
+}
+
 void TRunnerThread::post(Event event)
 {
     bool wasEmpty = false;

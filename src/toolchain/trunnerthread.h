@@ -57,6 +57,7 @@ public:
 
     // Everything queued since the last call, oldest first.
     std::vector<Event> takeEvents();
+    bool hasEvents();
 
 signals:
     // The queue has become non-empty; emitted from the worker.

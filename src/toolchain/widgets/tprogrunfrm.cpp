@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -27,7 +28,6 @@ TProgRunFrm::TProgRunFrm(KitCommands::KitCommand command, const QString& fileNam
     RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RichEdit1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    RichEdit1->setMaximumBlockCount(MaxConsoleLines);
     QPalette palette = RichEdit1->palette();
     palette.setColor(QPalette::Base, toQColor(Colors::cl3DLight));
     RichEdit1->setPalette(palette);
@@ -85,7 +85,17 @@ TProgRunFrm::TProgRunFrm(KitCommands::KitCommand command, const QString& fileNam
         move(screen->availableGeometry().center() - rect().center());
 
     m_runner = new TRunnerThread(std::move(command), this);
-    connect(m_runner, &TRunnerThread::eventsReady, this, &TProgRunFrm::takeRunnerEvents, Qt::QueuedConnection);
+    m_turnTimer = new QTimer(this);
+    m_turnTimer->setInterval(TurnIntervalMs);
+    connect(m_turnTimer, &QTimer::timeout, this, &TProgRunFrm::takeRunnerEvents);
+    // Output that comes while the window is idle shows at once.
+    connect(
+        m_runner, &TRunnerThread::eventsReady, this,
+        [this] {
+            if (!m_turnTimer->isActive())
+                takeRunnerEvents();
+        },
+        Qt::QueuedConnection);
     FormCreate(fileName);
 }
 
@@ -107,51 +117,92 @@ void TProgRunFrm::FormCreate(const QString& fileName)
 
 void TProgRunFrm::takeRunnerEvents()
 {
-    for (const TRunnerThread::Event& event : m_runner->takeEvents()) {
-        switch (event.kind) {
-        case TRunnerThread::Event::Kind::Entry:
-            appendEntry(event.text);
-            break;
-        case TRunnerThread::Event::Kind::StartFailed:
-            appendEntry(event.text);
-            break;
-        case TRunnerThread::Event::Kind::Ended:
-            appendEntry(m_runner->console().finish());
-            setWindowTitle(ConsoleBuffer::FinishedCaption);
-            if (isVisible()) {
-                activateWindow();
-                RichEdit1->setFocus();
-            }
-            Finished = true;
-            emit outputEnded();
-            // A console closed while its program ran goes once the program has.
-            if (m_closed)
-                deleteLater();
-            break;
+    if (m_inbox.empty())
+        for (TRunnerThread::Event& event : m_runner->takeEvents())
+            m_inbox.push_back(std::move(event));
+    QElapsedTimer turn;
+    turn.start();
+    QTextDocument* doc = RichEdit1->document();
+    // One edit of the document per turn: the pane lays itself out once.
+    doc->setUndoRedoEnabled(false);
+    QTextCursor end(doc);
+    end.beginEditBlock();
+    while (!m_inbox.empty() && turn.elapsed() < SliceMs) {
+        const TRunnerThread::Event event = std::move(m_inbox.front());
+        m_inbox.pop_front();
+        handle(event);
+    }
+    dropOldLines(end);
+    end.endEditBlock();
+    doc->setUndoRedoEnabled(true);
+    if (!RichEdit1->textCursor().hasSelection()) {
+        RichEdit1->moveCursor(QTextCursor::End);
+        RichEdit1->ensureCursorVisible();
+    }
+    // More waiting: the next turn comes after a pause that leaves the
+    // window free for the user.
+    if (!m_inbox.empty() || m_runner->hasEvents())
+        m_turnTimer->start();
+    else
+        m_turnTimer->stop();
+}
+
+void TProgRunFrm::dropOldLines(QTextCursor& cursor)
+{
+    // Lines are dropped in large steps, so the cost of removing text at the
+    // start of the pane is spread over many lines of output.
+    QTextDocument* doc = RichEdit1->document();
+    if (doc->blockCount() <= MaxConsoleLines + MaxConsoleLines / 2)
+        return;
+    const QTextBlock keep = doc->findBlockByNumber(doc->blockCount() - MaxConsoleLines);
+    cursor.setPosition(0);
+    cursor.setPosition(keep.position(), QTextCursor::KeepAnchor);
+    m_appending = true;
+    cursor.removeSelectedText();
+    m_appending = false;
+    m_outputEnd = qMax(0, m_outputEnd - keep.position());
+    cursor.movePosition(QTextCursor::End);
+}
+
+void TProgRunFrm::handle(const TRunnerThread::Event& event)
+{
+    switch (event.kind) {
+    case TRunnerThread::Event::Kind::Entry:
+    case TRunnerThread::Event::Kind::StartFailed:
+        appendEntry(event.text);
+        break;
+    case TRunnerThread::Event::Kind::Ended:
+        appendEntry(m_runner->console().finish());
+        setWindowTitle(ConsoleBuffer::FinishedCaption);
+        if (isVisible()) {
+            activateWindow();
+            RichEdit1->setFocus();
         }
+        Finished = true;
+        emit outputEnded();
+        // A console closed while its program ran goes once the program has.
+        if (m_closed)
+            deleteLater();
+        break;
     }
 }
 
 void TProgRunFrm::appendEntry(const QString& text)
 {
     QTextDocument* doc = RichEdit1->document();
-    const bool followCaret = !RichEdit1->textCursor().hasSelection();
     m_appending = true;
     // Output is no step the user can undo; nor does the undo history grow
     // with it.
+    const bool undo = doc->isUndoRedoEnabled();
     doc->setUndoRedoEnabled(false);
     QTextCursor end(doc);
     end.movePosition(QTextCursor::End);
     if (!end.block().text().isEmpty())
         end.insertBlock();
     end.insertText(text);
-    doc->setUndoRedoEnabled(true);
+    doc->setUndoRedoEnabled(undo);
     m_appending = false;
     m_outputEnd = doc->characterCount() - 1;
-    if (followCaret) {
-        RichEdit1->moveCursor(QTextCursor::End);
-        RichEdit1->ensureCursorVisible();
-    }
 }
 
 void TProgRunFrm::trackUserEdit(int position, int removed, int added)
@@ -179,8 +230,17 @@ void TProgRunFrm::RichEdit1KeyDown()
 
 void TProgRunFrm::Timer1Timer()
 {
-    if (std::optional<QString> shown = m_runner->console().timerTick())
+    // The pending text follows what is still to be shown.
+    if (!m_inbox.empty() || m_runner->hasEvents())
+        return;
+    if (std::optional<QString> shown = m_runner->console().timerTick()) {
+        const bool followCaret = !RichEdit1->textCursor().hasSelection();
         appendEntry(*shown);
+        if (followCaret) {
+            RichEdit1->moveCursor(QTextCursor::End);
+            RichEdit1->ensureCursorVisible();
+        }
+    }
 }
 
 bool TProgRunFrm::eventFilter(QObject* watched, QEvent* event)

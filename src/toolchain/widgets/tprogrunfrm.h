@@ -1,14 +1,17 @@
 #pragma once
 
 #include "toolchain/kitcommands.h"
+#include "toolchain/trunnerthread.h"
 
 #include <QWidget>
 
+#include <deque>
+
 class QMenu;
 class QPlainTextEdit;
+class QTextCursor;
 class QTimer;
 class QToolButton;
-class TRunnerThread;
 
 // The console window of one program run: the program's output appears in
 // the pane as it arrives, and a line typed there with Enter goes to the
@@ -33,8 +36,13 @@ public:
 
     TRunnerThread* runner() const { return m_runner; }
 
-    // The pane is kept to this many lines; older ones scroll away.
+    // The pane keeps at least this many of the last lines, at most half as
+    // many again; older ones are dropped.
     static constexpr int MaxConsoleLines = 50000;
+    // The longest a turn of showing output may take, and the pause between
+    // turns while output keeps coming.
+    static constexpr int SliceMs = 15;
+    static constexpr int TurnIntervalMs = 30;
 
     void Timer1Timer();
     // Enter in the pane: the last line's input goes to the program.
@@ -53,10 +61,16 @@ protected:
 private:
     void FormCreate(const QString& fileName);
     void takeRunnerEvents();
+    void handle(const TRunnerThread::Event& event);
     void appendEntry(const QString& text);
+    void dropOldLines(QTextCursor& cursor);
     void trackUserEdit(int position, int removed, int added);
 
     TRunnerThread* m_runner = nullptr;
+    // Taken from the runner, not yet shown: a flood of output is shown a
+    // slice per turn, so the window never stops answering.
+    std::deque<TRunnerThread::Event> m_inbox;
+    QTimer* m_turnTimer = nullptr;
     int m_outputEnd = 0;     // where the program's output ends in the pane
     bool m_appending = false;
     bool m_closed = false; // by the user

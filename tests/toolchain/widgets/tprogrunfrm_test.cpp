@@ -80,4 +80,19 @@ TEST(ProgRunFrm, ClosedWhileRunningItGoesWhenTheProgramEnds)
     EXPECT_TRUE(QFile::exists(mark));
 }
 
+// A long run keeps the last lines and drops the oldest, so the pane does
+// not grow without end.
+TEST(ProgRunFrm, ALongRunKeepsTheLastLines)
+{
+    constexpr int Lines = TProgRunFrm::MaxConsoleLines * 2 + 17;
+    std::unique_ptr<TProgRunFrm> form(console(QString("seq %1").arg(Lines)));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->Finished; }, 30000));
+    const int kept = form->RichEdit1->blockCount();
+    EXPECT_GE(kept, TProgRunFrm::MaxConsoleLines);
+    EXPECT_LE(kept, TProgRunFrm::MaxConsoleLines * 3 / 2 + 1);
+    const QString text = pane(form.get());
+    EXPECT_TRUE(text.endsWith(QString("\n%1\nDone!").arg(Lines)));
+    EXPECT_EQ(text.section('\n', 0, 0).toInt(), Lines - kept + 2); // whole lines, none cut
+}
+
 } // namespace
