@@ -12,6 +12,7 @@
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -180,6 +181,8 @@ private:
     void wireHistory();
     void wireCompiler();
     void wireRunner();
+    // One compile at a time, the document saved, a kit named; else none.
+    std::optional<KitCommands::KitSettings> beginCompile(TEditForm* editor, const QString& noKitMessage);
     void runApplet(const KitCommands::KitSettings& settings, const QString& path);
     void runInCommandWindow(const KitCommands::KitCommand& program);
     void openCommandWindow(const QString& folder);

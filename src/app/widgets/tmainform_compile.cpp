@@ -34,6 +34,26 @@ void appendLog(QPlainTextEdit* log, const QString& text) { log->appendPlainText(
 
 } // namespace
 
+std::optional<KitCommands::KitSettings> TMainForm::beginCompile(TEditForm* e, const QString& noKitMessage)
+{
+    if (!e)
+        return std::nullopt;
+    // One compile fills the shared list, count and log at a time.
+    if (m_compiling) {
+        QMessageBox::information(this, QStringLiteral("Information"),
+                                 QStringLiteral("A compile is already running. Please wait until it is complete."));
+        return std::nullopt;
+    }
+    if (!e->SaveFileNow())
+        return std::nullopt;
+    KitCommands::KitSettings settings = KitCommands::KitSettings::read(*SettingsIni);
+    if (settings.javaBinDir.isEmpty()) {
+        QMessageBox::information(this, QStringLiteral("Information"), noKitMessage);
+        return std::nullopt;
+    }
+    return settings;
+}
+
 QString TMainForm::CompileFile(const KitCommands::KitCommand& command, QString* failure)
 {
     ChildProcess child(ChildUser::CompileFile);
@@ -59,24 +79,13 @@ QString TMainForm::CompileFile(const KitCommands::KitCommand& command, QString* 
 void TMainForm::Compile1Click()
 {
     TEditForm* e = GetActiveEditor();
-    if (!e)
+    const std::optional<KitCommands::KitSettings> kit =
+        beginCompile(e, QStringLiteral("No javabin catalog defined, don't know where to look for javac. "
+                                       "Please spesify the javabin catalog (can be found under "
+                                       "Edit->Options->Compiler)!"));
+    if (!kit)
         return;
-    // One compile fills the shared list, count and log at a time.
-    if (m_compiling) {
-        QMessageBox::information(this, QStringLiteral("Information"),
-                                 QStringLiteral("A compile is already running. Please wait until it is complete."));
-        return;
-    }
-    if (!e->SaveFileNow())
-        return;
-    const KitCommands::KitSettings settings = KitCommands::KitSettings::read(*SettingsIni);
-    if (settings.javaBinDir.isEmpty()) {
-        QMessageBox::information(this, QStringLiteral("Information"),
-                                 QStringLiteral("No javabin catalog defined, don't know where to look for javac. "
-                                                "Please spesify the javabin catalog (can be found under "
-                                                "Edit->Options->Compiler)!"));
-        return;
-    }
+    const KitCommands::KitSettings& settings = *kit;
     m_compiling = true;
     const QString path = QFileInfo(e->FileName).absoluteDir().filePath(e->caption());
     auto* dialog = new TCompiler1(this);

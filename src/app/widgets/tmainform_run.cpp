@@ -70,22 +70,12 @@ QString TMainForm::FindMainClassName() const
 void TMainForm::SpeedButton36Click()
 {
     TEditForm* e = GetActiveEditor();
-    if (!e)
+    const std::optional<KitCommands::KitSettings> kit =
+        beginCompile(e, QStringLiteral("No javabin catalog defined, don't know where to look for javac. "
+                                       "Please spesify the javabin catalog now!"));
+    if (!kit)
         return;
-    if (m_compiling) {
-        QMessageBox::information(this, QStringLiteral("Information"),
-                                 QStringLiteral("A compile is already running. Please wait until it is complete."));
-        return;
-    }
-    if (!e->SaveFileNow())
-        return;
-    const KitCommands::KitSettings settings = KitCommands::KitSettings::read(*SettingsIni);
-    if (settings.javaBinDir.isEmpty()) {
-        QMessageBox::information(this, QStringLiteral("Information"),
-                                 QStringLiteral("No javabin catalog defined, don't know where to look for javac. "
-                                                "Please spesify the javabin catalog now!"));
-        return;
-    }
+    const KitCommands::KitSettings& settings = *kit;
     const QString path = documentPath(e);
     PageControl4->setCurrentWidget(KompilatorLogTxt);
     KompilatorLogTxt->appendPlainText(QStringLiteral("Compiling: ") + path);

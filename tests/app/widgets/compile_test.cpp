@@ -131,6 +131,16 @@ private:
     QTimer m_timer;
 };
 
+// A stand-in for a tool: a shell script.
+void writeScript(const QString& path, const QString& body)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(("#!/bin/sh\n" + body + "\n").toLocal8Bit());
+    f.close();
+    f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
 // A program that asks for a line without ending its prompt, then answers.
 const QByteArray EchoProgram = "import java.util.Scanner;\n"
                                "public class Echo {\n"
@@ -172,6 +182,19 @@ TEST_F(CompileTest, CompileAndRunWithAnErrorRunsNothing)
     EXPECT_EQ(m_form->RunWindow, nullptr);
 }
 
+TEST_F(CompileTest, AnEmptyJavaBinDirAsksForTheKitAndRunsNothing)
+{
+    setSetting("CompilerOptions", "JavaBinDir", "");
+    m_form->LoadFile(writeJava("Echo.java", EchoProgram));
+    MessageBoxes boxes;
+    m_form->SpeedButton36Click();
+    ASSERT_EQ(boxes.texts.size(), 1);
+    EXPECT_EQ(boxes.texts[0], "No javabin catalog defined, don't know where to look for javac. Please spesify the "
+                              "javabin catalog now!");
+    EXPECT_FALSE(log().contains("Compiling: "));
+    EXPECT_EQ(m_form->RunWindow, nullptr);
+}
+
 // The compile dialog's "Run" button starts the program it compiled.
 TEST_F(CompileTest, RunButtonOfTheCompileDialogRunsTheProgram)
 {
@@ -206,11 +229,7 @@ TEST_F(CompileTest, AnAppletRunsInTheViewerOnAPageThatIsThenRemoved)
 {
     QTemporaryDir bin;
     const QString seen = bin.filePath("seen.txt");
-    QFile viewer(bin.filePath("appletviewer"));
-    ASSERT_TRUE(viewer.open(QIODevice::WriteOnly));
-    viewer.write(QString("#!/bin/sh\n{ pwd; echo \"$@\"; cat tmp.htm; } > '%1'\n").arg(seen).toLocal8Bit());
-    viewer.close();
-    viewer.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    writeScript(bin.filePath("appletviewer"), QString("{ pwd; echo \"$@\"; cat tmp.htm; } > '%1'").arg(seen));
     setSetting("CompilerOptions", "JavaBinDir", bin.path());
     m_form->LoadFile(writeJava("Clock.java", "public class Clock extends java.applet.Applet {\n"
                                              "// an applet: the next line holds no blank before its main\n"
@@ -240,11 +259,7 @@ TEST_F(CompileTest, CommandWindowRunGetsTheClassPathBeforeTheClass)
 {
     QTemporaryDir bin;
     const QString seen = bin.filePath("seen.txt");
-    QFile terminal(bin.filePath("x-terminal-emulator"));
-    ASSERT_TRUE(terminal.open(QIODevice::WriteOnly));
-    terminal.write(QString("#!/bin/sh\nprintf '%s\\n' \"$PWD\" \"$@\" > '%1'\n").arg(seen).toLocal8Bit());
-    terminal.close();
-    terminal.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    writeScript(bin.filePath("x-terminal-emulator"), QString("printf '%s\\n' \"$PWD\" \"$@\" > '%1'").arg(seen));
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", bin.path().toLocal8Bit() + ":" + path);
     setSetting("ApplicationOptions", "JavaAppsInDosWindow", "1");
