@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -85,7 +86,10 @@ public:
     int ErrorCount = 0;
     QPointer<QDialog> CompilerDialog;
     void Compile1Click();
-    QString CompileFile(const KitCommands::KitCommand& command, QString* failure);
+    // Runs a kit tool hidden and returns all it wrote; `started` is called
+    // once the tool runs.
+    QString CompileFile(const KitCommands::KitCommand& command, QString* failure,
+                        const std::function<void()>& started = {});
     void AnalyseOutput(const QString& fileName);
     void SelectErrorLine(TEditForm* editor);
     // Running.

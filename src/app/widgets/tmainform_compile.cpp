@@ -54,15 +54,18 @@ std::optional<KitCommands::KitSettings> TMainForm::beginCompile(TEditForm* e, co
     return settings;
 }
 
-QString TMainForm::CompileFile(const KitCommands::KitCommand& command, QString* failure)
+QString TMainForm::CompileFile(const KitCommands::KitCommand& command, QString* failure,
+                               const std::function<void()>& started)
 {
     ChildProcess child(ChildUser::CompileFile);
-    const Result<void> started = child.start({command.program, command.arguments, command.workingDirectory});
-    if (!started) {
+    const Result<void> running = child.start({command.program, command.arguments, command.workingDirectory});
+    if (!running) {
         if (failure)
-            *failure = started.error();
+            *failure = running.error();
         return {};
     }
+    if (started)
+        started();
     QByteArray output;
     for (;;) {
         const Chunk chunk = child.read(50);
@@ -88,18 +91,27 @@ void TMainForm::Compile1Click()
     const KitCommands::KitSettings& settings = *kit;
     m_compiling = true;
     const QString path = QFileInfo(e->FileName).absoluteDir().filePath(e->caption());
-    auto* dialog = new TCompiler1(this);
-    CompilerDialog = dialog;
-    connect(dialog, &TCompiler1::runRequested, this, &TMainForm::RunJava);
-    dialog->ProjName->setText(e->caption());
-    dialog->setWindowTitle(QStringLiteral("Compiling file, please wait.."));
-    dialog->show();
-    KompilerErrors->clear();
-    PageControl4->setCurrentWidget(KompilatorLogTxt);
-    appendLog(KompilatorLogTxt, QStringLiteral("Compiling: ") + path);
+    // The user may close the dialog (Escape) while pending events are handled.
+    QPointer<TCompiler1> dialog;
+    bool shown = false;
+    // The window is set up while javac runs, not before it starts.
+    const auto showProgress = [&] {
+        shown = true;
+        dialog = new TCompiler1(this);
+        CompilerDialog = dialog;
+        connect(dialog, &TCompiler1::runRequested, this, &TMainForm::RunJava);
+        dialog->ProjName->setText(e->caption());
+        dialog->setWindowTitle(QStringLiteral("Compiling file, please wait.."));
+        dialog->show();
+        KompilerErrors->clear();
+        PageControl4->setCurrentWidget(KompilatorLogTxt);
+        appendLog(KompilatorLogTxt, QStringLiteral("Compiling: ") + path);
+    };
 
     QString failure;
-    const QString output = CompileFile(KitCommands::javacCommand(settings, path), &failure);
+    const QString output = CompileFile(KitCommands::javacCommand(settings, path), &failure, showProgress);
+    if (!shown)
+        showProgress();
     if (!failure.isEmpty()) {
         // A compiler that could not be started is no clean compile.
         appendLog(KompilatorLogTxt, failure);
