@@ -1,5 +1,7 @@
 #include "toolchain/commandwindow.h"
 
+#include "common/shellscript.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -11,14 +13,10 @@ namespace {
 // A folder of fake programs to stand on PATH.
 class FakePath {
 public:
-    QString add(const QString& name, const QByteArray& script = "#!/bin/sh\n")
+    QString add(const QString& name, const QString& body = {})
     {
         const QString path = dir.filePath(name);
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(script);
-        f.close();
-        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        writeShellScript(path, body);
         return path;
     }
     QProcessEnvironment environment(const QString& terminal = {}) const
@@ -62,7 +60,7 @@ TEST(CommandWindow, SwitchesOfTheKnownEmulators)
 TEST(CommandWindow, RunsTheProgramInItsFolderWithItsArgumentsWhole)
 {
     FakePath path;
-    const QString terminal = path.add("xterm", "#!/bin/sh\n[ \"$1\" = -e ] || exit 3\nshift\nexec \"$@\"\n");
+    const QString terminal = path.add("xterm", "[ \"$1\" = -e ] || exit 3\nshift\nexec \"$@\"");
     QTemporaryDir work; // a name with a blank and shell characters
     const QString folder = work.filePath("my $dir; 'x'");
     ASSERT_TRUE(QDir().mkpath(folder));

@@ -90,7 +90,7 @@ void TMainForm::Compile1Click()
         return;
     const KitCommands::KitSettings& settings = *kit;
     m_compiling = true;
-    const QString path = QFileInfo(e->FileName).absoluteDir().filePath(e->caption());
+    const QString path = e->savePath();
     // The user may close the dialog (Escape) while pending events are handled.
     QPointer<TCompiler1> dialog;
     bool shown = false;

@@ -34,11 +34,6 @@
 
 namespace {
 
-QString documentPath(const TEditForm* e)
-{
-    return QFileInfo(e->FileName).absoluteDir().filePath(e->caption());
-}
-
 // A command window or a desktop handler is started and left alone.
 Result<void> startDetached(const KitCommands::KitCommand& c)
 {
@@ -76,7 +71,7 @@ void TMainForm::SpeedButton36Click()
     if (!kit)
         return;
     const KitCommands::KitSettings& settings = *kit;
-    const QString path = documentPath(e);
+    const QString path = e->savePath();
     PageControl4->setCurrentWidget(KompilatorLogTxt);
     KompilatorLogTxt->appendPlainText(QStringLiteral("Compiling: ") + path);
     KompilerErrors->clear();
@@ -111,7 +106,7 @@ void TMainForm::RunJava()
     TEditForm* e = GetActiveEditor();
     if (!e)
         return;
-    const QString path = documentPath(e);
+    const QString path = e->savePath();
     const KitCommands::KitSettings settings = KitCommands::KitSettings::read(*SettingsIni);
     if (FinnesMainFunc()) {
         auto* console = new TProgRunFrm(KitCommands::javaCommand(settings, path), e->caption(), this);
@@ -184,7 +179,7 @@ void TMainForm::Viewpageinbrowser1Click()
     TEditForm* e = GetActiveEditor();
     if (!e || !e->SaveFileNow())
         return;
-    openWithDesktop(documentPath(e));
+    openWithDesktop(e->savePath());
 }
 
 void TMainForm::WindowsExplorer1Click() { openWithDesktop(QDir::homePath()); }

@@ -417,15 +417,18 @@ bool TEditForm::SaveFileAs()
     return true;
 }
 
+QString TEditForm::savePath() const
+{
+    return QFileInfo(FileName).absoluteDir().filePath(caption());
+}
+
 bool TEditForm::SaveFileNow()
 {
     if (!HasFile && Modified)
         SaveFileAs();
     if (!HasFile)
         return false;
-    // The caption decides the name, so a document renamed to .txt is saved
-    // beside the file it came from.
-    const QString path = QFileInfo(FileName).absoluteDir().filePath(caption());
+    const QString path = savePath();
     if (m_confirmOverwrite && QFileInfo::exists(path) &&
         QMessageBox::warning(this, QStringLiteral("Warning"), QStringLiteral("File aldready exists, overwrite ?"),
                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)

@@ -47,6 +47,9 @@ public:
     void setCaption(const QString& caption) { setWindowTitle(caption); }
     // Lower-case extension of the caption, with its dot.
     QString captionExtension() const;
+    // Where the document is saved: the caption in the folder of FileName, so
+    // a document renamed to .txt is saved beside the file it came from.
+    QString savePath() const;
 
     bool SaveFileNow();
     // The next save goes to a name no file of this document had: ask before

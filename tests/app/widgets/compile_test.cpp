@@ -8,6 +8,8 @@
 #include "toolchain/widgets/tprogrunfrm.h"
 #include "workspace/widgets/teditform.h"
 
+#include "common/shellscript.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
@@ -131,16 +133,6 @@ private:
     QTimer m_timer;
 };
 
-// A stand-in for a tool: a shell script.
-void writeScript(const QString& path, const QString& body)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(("#!/bin/sh\n" + body + "\n").toLocal8Bit());
-    f.close();
-    f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
-
 // A program that asks for a line without ending its prompt, then answers.
 const QByteArray EchoProgram = "import java.util.Scanner;\n"
                                "public class Echo {\n"
@@ -229,7 +221,7 @@ TEST_F(CompileTest, AnAppletRunsInTheViewerOnAPageThatIsThenRemoved)
 {
     QTemporaryDir bin;
     const QString seen = bin.filePath("seen.txt");
-    writeScript(bin.filePath("appletviewer"), QString("{ pwd; echo \"$@\"; cat tmp.htm; } > '%1'").arg(seen));
+    writeShellScript(bin.filePath("appletviewer"), QString("{ pwd; echo \"$@\"; cat tmp.htm; } > '%1'").arg(seen));
     setSetting("CompilerOptions", "JavaBinDir", bin.path());
     m_form->LoadFile(writeJava("Clock.java", "public class Clock extends java.applet.Applet {\n"
                                              "// an applet: the next line holds no blank before its main\n"
@@ -259,7 +251,7 @@ TEST_F(CompileTest, CommandWindowRunGetsTheClassPathBeforeTheClass)
 {
     QTemporaryDir bin;
     const QString seen = bin.filePath("seen.txt");
-    writeScript(bin.filePath("x-terminal-emulator"), QString("printf '%s\\n' \"$PWD\" \"$@\" > '%1'").arg(seen));
+    writeShellScript(bin.filePath("x-terminal-emulator"), QString("printf '%s\\n' \"$PWD\" \"$@\" > '%1'").arg(seen));
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", bin.path().toLocal8Bit() + ":" + path);
     setSetting("ApplicationOptions", "JavaAppsInDosWindow", "1");

@@ -4,6 +4,8 @@
 #include "editor/widgets/tsynedit.h"
 #include "workspace/widgets/teditform.h"
 
+#include "common/shellscript.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
@@ -33,11 +35,7 @@ class FakeTerminal {
 public:
     FakeTerminal() : m_path(qgetenv("PATH"))
     {
-        QFile f(m_bin.filePath("x-terminal-emulator"));
-        f.open(QIODevice::WriteOnly);
-        f.write(QString("#!/bin/sh\npwd > '%1'\n").arg(seen()).toLocal8Bit());
-        f.close();
-        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        writeShellScript(m_bin.filePath("x-terminal-emulator"), QString("pwd > '%1'").arg(seen()));
         qputenv("PATH", m_bin.path().toLocal8Bit() + ":" + m_path);
     }
     ~FakeTerminal() { qputenv("PATH", m_path); }
