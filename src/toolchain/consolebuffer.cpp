@@ -4,7 +4,7 @@
 
 ConsoleBuffer::ConsoleBuffer() : m_decoder(QStringDecoder::System) {}
 
-std::optional<QString> ConsoleBuffer::addChunk(QByteArrayView chunk)
+void ConsoleBuffer::addChunk(QByteArrayView chunk, const std::function<void(QString)>& deliver)
 {
     QMutexLocker lock(&m_mutex);
     const QString text = m_decoder.decode(chunk);
@@ -12,21 +12,28 @@ std::optional<QString> ConsoleBuffer::addChunk(QByteArrayView chunk)
     // The kit's tools end lines with a bare LF here; CR LF contains one too.
     if (!text.contains(u'\n')) {
         if (m_pending.size() < MaxPendingChars)
-            return std::nullopt;
+            return;
         // A program that prints on and on without a line end is shown in
         // pieces, as it stands, instead of piling up unseen.
         QString piece;
         piece.swap(m_pending);
-        return piece;
+        deliver(std::move(piece));
+        return;
     }
     // The text up to the last line end is shown; a line cut by the end of a
     // chunk waits for its rest, so no line is split over two entries.
     const qsizetype lastEnd = m_pending.lastIndexOf(u'\n');
     const QString entry = trimControls(QStringView(m_pending).left(lastEnd + 1));
     m_pending.remove(0, lastEnd + 1);
-    if (entry.isEmpty())
-        return std::nullopt;
-    return entry;
+    if (!entry.isEmpty())
+        deliver(entry);
+}
+
+std::optional<QString> ConsoleBuffer::addChunk(QByteArrayView chunk)
+{
+    std::optional<QString> shown;
+    addChunk(chunk, [&shown](QString entry) { shown = std::move(entry); });
+    return shown;
 }
 
 QString ConsoleBuffer::finish()
@@ -35,12 +42,12 @@ QString ConsoleBuffer::finish()
     return DoneText;
 }
 
-std::optional<QString> ConsoleBuffer::timerTick()
+std::optional<QString> ConsoleBuffer::timerTick(const std::function<bool()>& mayShow)
 {
     if (!m_timerEnabled)
         return std::nullopt;
     QMutexLocker lock(&m_mutex);
-    if (trimControls(m_pending).isEmpty())
+    if (trimControls(m_pending).isEmpty() || (mayShow && !mayShow()))
         return std::nullopt;
     m_timerEnabled = false;
     QString shown;

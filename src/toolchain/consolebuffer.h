@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringDecoder>
 
+#include <functional>
 #include <optional>
 
 // What the console window shows of one program run, without the window:
@@ -34,6 +35,9 @@ public:
     // entry (empty trimmed text shows nothing); the rest stays pending. Pending text that has
     // grown to MaxPendingChars without a line end is returned unchanged.
     std::optional<QString> addChunk(QByteArrayView chunk);
+    // The same, handing the entry to `deliver` while the pending text is
+    // still locked, so a timer tick in between cannot show later text first.
+    void addChunk(QByteArrayView chunk, const std::function<void(QString)>& deliver);
 
     // The output stream ended: returns DoneText for the pane; the caption
     // becomes FinishedCaption. A pending partial line is left to the timer.
@@ -43,7 +47,9 @@ public:
     // Every TimerIntervalMs while enabled: when the pending text is more than
     // blanks, returns it unchanged for the pane, clears it and disables the
     // timer until the next Enter.
-    std::optional<QString> timerTick();
+    // `mayShow`, asked while the pending text is locked, can hold the flush
+    // back (while entries taken before it are still on their way).
+    std::optional<QString> timerTick(const std::function<bool()>& mayShow = {});
     bool timerEnabled() const { return m_timerEnabled; }
 
     // Enter on the pane, given its last line before the key is handled:

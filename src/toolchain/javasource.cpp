@@ -1,21 +1,6 @@
 #include "toolchain/javasource.h"
 
-namespace {
-
-// Trim as the class-name rule means it: every character up to the blank,
-// control characters included, is cut from both ends.
-QString trimBlanksAndControls(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first).unicode() <= 0x20)
-        ++first;
-    while (last > first && text.at(last - 1).unicode() <= 0x20)
-        --last;
-    return text.mid(first, last - first);
-}
-
-} // namespace
+#include "toolchain/consolebuffer.h"
 
 namespace JavaSource {
 
@@ -69,7 +54,7 @@ QString FindMainClassName(int lineCount, const LineAt& lineAt)
     qsizetype end = header.indexOf(QLatin1Char(' '), start);
     if (end < 0)
         end = header.size();
-    return trimBlanksAndControls(header.mid(start, end - start));
+    return ConsoleBuffer::trimControls(header.mid(start, end - start));
 }
 
 } // namespace JavaSource

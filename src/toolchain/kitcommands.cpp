@@ -34,11 +34,11 @@ namespace KitCommands {
 KitSettings KitSettings::read(const IniFile& ini, const QProcessEnvironment& environment)
 {
     KitSettings s;
-    s.javaBinDir = ini.ValueExists(CompilerSection, QStringLiteral("JavaBinDir"))
-                       ? ini.ReadString(CompilerSection, QStringLiteral("JavaBinDir"), QString())
-                       : defaultJavaBinDir(environment);
-    s.debugGenOptions = ini.ReadString(CompilerSection, QStringLiteral("DebugGenOptions"), QString());
-    s.classPathDir = ini.ReadString(CompilerSection, QStringLiteral("ClassPathDir"), QString());
+    const IniSection compiler = ini.ReadSectionValues(CompilerSection);
+    const std::optional<QString> javaBinDir = compiler.value(QStringLiteral("JavaBinDir"));
+    s.javaBinDir = javaBinDir ? *javaBinDir : defaultJavaBinDir(environment);
+    s.debugGenOptions = compiler.value(QStringLiteral("DebugGenOptions")).value_or(QString());
+    s.classPathDir = compiler.value(QStringLiteral("ClassPathDir")).value_or(QString());
     s.javaAppsInDosWindow = ini.ReadBool(ApplicationSection, QStringLiteral("JavaAppsInDosWindow"), false);
     return s;
 }

@@ -2,10 +2,6 @@
 
 #include "toolchain/childprocess.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QProcess>
-
 namespace {
 
 // Short reads, so the caller's window gets its turn often.
@@ -13,32 +9,32 @@ constexpr int ReadSliceMs = 50;
 
 } // namespace
 
-Result<bool> RunAndWait(const KitCommands::KitCommand& command, bool wait, const std::function<void()>& betweenReads)
+Result<ToolRun> runToEnd(ChildUser user, const KitCommands::KitCommand& command,
+                         const std::function<void()>& betweenReads)
 {
-    if (!wait) {
-        const QFileInfo program(command.program);
-        if (!program.isFile() || !program.isExecutable())
-            return Result<bool>::failure(
-                QStringLiteral("Could not start %1: No such file or directory")
-                    .arg(QDir::toNativeSeparators(command.program)));
-        qint64 pid = 0;
-        if (!QProcess::startDetached(command.program, command.arguments, command.workingDirectory, &pid))
-            return Result<bool>::failure(
-                QStringLiteral("Could not start %1").arg(QDir::toNativeSeparators(command.program)));
-        return false;
-    }
-    ChildProcess child(ChildUser::RunAndWait);
+    ChildProcess child(user);
     const Result<void> started = child.start({command.program, command.arguments, command.workingDirectory});
     if (!started)
-        return Result<bool>::failure(started.error());
+        return Result<ToolRun>::failure(started.error());
+    ToolRun run;
     if (betweenReads)
         betweenReads();
     for (;;) {
         const Chunk chunk = child.read(ReadSliceMs);
         if (chunk.kind == Chunk::Kind::End)
             break;
+        run.output += chunk.bytes;
         if (betweenReads)
             betweenReads();
     }
-    return child.exitCode().has_value();
+    run.exitStatusKnown = child.exitCode().has_value();
+    return run;
+}
+
+Result<bool> RunAndWait(const KitCommands::KitCommand& command, const std::function<void()>& betweenReads)
+{
+    const Result<ToolRun> run = runToEnd(ChildUser::RunAndWait, command, betweenReads);
+    if (!run)
+        return Result<bool>::failure(run.error());
+    return run.value().exitStatusKnown;
 }

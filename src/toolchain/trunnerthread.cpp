@@ -30,10 +30,8 @@ TRunnerThread::~TRunnerThread()
 
 void TRunnerThread::Wake()
 {
-    if (isRunning() || isFinished())
-        return;
-    m_wake.release();
-    start();
+    if (!isRunning() && !isFinished())
+        start();
 }
 
 void TRunnerThread::SendLine(const QString& text)
@@ -68,13 +66,18 @@ bool TRunnerThread::hasEvents()
     return !m_events.empty();
 }
 
-void TRunnerThread::post(Event event)
+void TRunnerThread::waitForRoom()
+{
+    QMutexLocker lock(&m_eventMutex);
+    while (m_queuedChars > MaxQueuedChars && !isInterruptionRequested())
+        m_drained.wait(&m_eventMutex, PollMs);
+}
+
+void TRunnerThread::push(Event event)
 {
     bool wasEmpty = false;
     {
         QMutexLocker lock(&m_eventMutex);
-        while (m_queuedChars > MaxQueuedChars && !isInterruptionRequested())
-            m_drained.wait(&m_eventMutex, PollMs);
         wasEmpty = m_events.empty();
         m_queuedChars += event.text.size();
         m_events.push_back(std::move(event));
@@ -83,11 +86,14 @@ void TRunnerThread::post(Event event)
         emit eventsReady();
 }
 
+void TRunnerThread::post(Event event)
+{
+    waitForRoom();
+    push(std::move(event));
+}
+
 void TRunnerThread::run()
 {
-    while (!m_wake.tryAcquire(1, PollMs))
-        if (isInterruptionRequested())
-            return;
     RunProcess();
 }
 
@@ -108,9 +114,12 @@ void TRunnerThread::RunProcess()
             const Chunk chunk = child.read(PollMs);
             if (chunk.kind == Chunk::Kind::End)
                 break;
-            if (chunk.kind == Chunk::Kind::Data)
-                if (std::optional<QString> entry = m_console.addChunk(chunk.bytes))
-                    post({Event::Kind::Entry, *entry});
+            if (chunk.kind != Chunk::Kind::Data)
+                continue;
+            // Room is made before the console's pending text is locked: the
+            // entry is queued under that lock, never waiting there.
+            waitForRoom();
+            m_console.addChunk(chunk.bytes, [this](QString entry) { push({Event::Kind::Entry, std::move(entry)}); });
         }
     } else {
         post({Event::Kind::StartFailed, started.error()});

@@ -6,7 +6,6 @@
 #include <QByteArray>
 #include <QMutex>
 #include <QPointer>
-#include <QSemaphore>
 #include <QThread>
 #include <QWaitCondition>
 
@@ -68,10 +67,12 @@ protected:
 
 private:
     void RunProcess();
-    void post(Event event);
+    // Blocks while the console lags more than MaxQueuedChars behind.
+    void waitForRoom();
+    void push(Event event);
+    void post(Event event); // waitForRoom, then push
 
     ConsoleBuffer m_console;
-    QSemaphore m_wake;
 
     QMutex m_inputMutex;
     ChildProcess* m_child = nullptr; // while the program runs

@@ -187,6 +187,7 @@ private:
     void wireRunner();
     // One compile at a time, the document saved, a kit named; else none.
     std::optional<KitCommands::KitSettings> beginCompile(TEditForm* editor, const QString& noKitMessage);
+    void runJava(const KitCommands::KitSettings& settings);
     void runApplet(const KitCommands::KitSettings& settings, const QString& path);
     void runInCommandWindow(const KitCommands::KitCommand& program);
     void openCommandWindow(const QString& folder);

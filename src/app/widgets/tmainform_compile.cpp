@@ -2,11 +2,12 @@
 // "Compiler messages" list and the "Compiler output" log.
 #include "app/widgets/mainmenus.h"
 #include "app/widgets/tmainform.h"
+#include "editor/linestore.h"
 #include "editor/widgets/tsynedit.h"
 #include "settings/inifile.h"
-#include "toolchain/childprocess.h"
 #include "toolchain/compileroutputparser.h"
 #include "toolchain/kitcommands.h"
+#include "toolchain/runandwait.h"
 #include "toolchain/widgets/tcompiler1.h"
 #include "workspace/widgets/teditform.h"
 
@@ -24,15 +25,8 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTabWidget>
 #include <QTreeWidget>
-
-namespace {
-
-void appendLog(QPlainTextEdit* log, const QString& text) { log->appendPlainText(text); }
-
-} // namespace
 
 std::optional<KitCommands::KitSettings> TMainForm::beginCompile(TEditForm* e, const QString& noKitMessage)
 {
@@ -57,26 +51,22 @@ std::optional<KitCommands::KitSettings> TMainForm::beginCompile(TEditForm* e, co
 QString TMainForm::CompileFile(const KitCommands::KitCommand& command, QString* failure,
                                const std::function<void()>& started)
 {
-    ChildProcess child(ChildUser::CompileFile);
-    const Result<void> running = child.start({command.program, command.arguments, command.workingDirectory});
-    if (!running) {
-        if (failure)
-            *failure = running.error();
-        return {};
-    }
-    if (started)
-        started();
-    QByteArray output;
-    for (;;) {
-        const Chunk chunk = child.read(50);
-        if (chunk.kind == Chunk::Kind::End)
-            break;
-        if (chunk.kind == Chunk::Kind::Data)
-            output += chunk.bytes;
+    bool begun = false;
+    const Result<ToolRun> run = runToEnd(ChildUser::CompileFile, command, [&] {
+        if (!begun) {
+            begun = true;
+            if (started)
+                started();
+        }
         // The window stays responsive between reads.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    if (!run) {
+        if (failure)
+            *failure = run.error();
+        return {};
     }
-    return QString::fromLocal8Bit(output);
+    return QString::fromLocal8Bit(run.value().output);
 }
 
 void TMainForm::Compile1Click()
@@ -105,7 +95,7 @@ void TMainForm::Compile1Click()
         dialog->show();
         KompilerErrors->clear();
         PageControl4->setCurrentWidget(KompilatorLogTxt);
-        appendLog(KompilatorLogTxt, QStringLiteral("Compiling: ") + path);
+        KompilatorLogTxt->appendPlainText(QStringLiteral("Compiling: ") + path);
     };
 
     QString failure;
@@ -114,15 +104,15 @@ void TMainForm::Compile1Click()
         showProgress();
     if (!failure.isEmpty()) {
         // A compiler that could not be started is no clean compile.
-        appendLog(KompilatorLogTxt, failure);
+        KompilatorLogTxt->appendPlainText(failure);
         dialog->Label5->setText(QStringLiteral("-"));
         dialog->BitBtn1->setEnabled(true);
         dialog->setWindowTitle(QStringLiteral("Compilation complete"));
         m_compiling = false;
-        QMessageBox::critical(this, QApplication::applicationName(), failure);
+        reportError(failure);
         return;
     }
-    appendLog(KompilatorLogTxt, output.trimmed());
+    KompilatorLogTxt->appendPlainText(output.trimmed());
     dialog->outputText = output.trimmed();
     QCoreApplication::processEvents();
     CompilerOutputLines = CompilerOutputParser::splitLines(output);
@@ -133,15 +123,15 @@ void TMainForm::Compile1Click()
         dialog->BitBtn1->setEnabled(true);
     }
     if (ErrorCount == 0) {
-        appendLog(KompilatorLogTxt, QStringLiteral("No errors found."));
+        KompilatorLogTxt->appendPlainText(QStringLiteral("No errors found."));
         if (dialog)
             dialog->BitBtn3->setEnabled(true);
     }
     if (dialog)
         dialog->setWindowTitle(QStringLiteral("Compilation complete"));
-    appendLog(KompilatorLogTxt, QStringLiteral("Compilation complete: ") +
+    KompilatorLogTxt->appendPlainText(QStringLiteral("Compilation complete: ") +
                                     QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat));
-    appendLog(KompilatorLogTxt, QString());
+    KompilatorLogTxt->appendPlainText(QString());
     ErrorCount = 0;
     m_compiling = false;
 }
@@ -199,10 +189,8 @@ void TMainForm::wireCompiler()
             QFileDialog::getSaveFileName(this, QString(), QString(), QStringLiteral("Rich text (*.rtf)"));
         if (path.isEmpty())
             return;
-        QSaveFile f(path);
-        const QByteArray bytes = KompilatorLogTxt->toPlainText().toLocal8Bit();
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
-            reportError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, f.errorString()));
+        if (const Result<void> r = writeFileAtomically(path, KompilatorLogTxt->toPlainText().toLocal8Bit()); !r)
+            reportError(r.error());
     });
     connect(popup->addAction(QStringLiteral("Copy log to clipboard")), &QAction::triggered, this, [this] {
         QApplication::clipboard()->setText(KompilatorLogTxt->toPlainText());

@@ -4,6 +4,7 @@
 #include "app/widgets/mainmenus.h"
 #include "app/widgets/filepanel.h"
 #include "app/widgets/tmainform.h"
+#include "editor/linestore.h"
 #include "editor/widgets/tsynedit.h"
 #include "settings/inifile.h"
 #include "toolchain/commandwindow.h"
@@ -81,7 +82,7 @@ void TMainForm::SpeedButton36Click()
     m_compiling = false;
     if (!failure.isEmpty()) {
         KompilatorLogTxt->appendPlainText(failure);
-        QMessageBox::critical(this, QApplication::applicationName(), failure);
+        reportError(failure);
         return;
     }
     KompilatorLogTxt->appendPlainText(output.trimmed());
@@ -98,16 +99,20 @@ void TMainForm::SpeedButton36Click()
     if (settings.javaAppsInDosWindow)
         runInCommandWindow(KitCommands::javaCommandWindowCommand(settings, path));
     else
-        RunJava();
+        runJava(settings);
 }
 
 void TMainForm::RunJava()
+{
+    runJava(KitCommands::KitSettings::read(*SettingsIni));
+}
+
+void TMainForm::runJava(const KitCommands::KitSettings& settings)
 {
     TEditForm* e = GetActiveEditor();
     if (!e)
         return;
     const QString path = e->savePath();
-    const KitCommands::KitSettings settings = KitCommands::KitSettings::read(*SettingsIni);
     if (FinnesMainFunc()) {
         auto* console = new TProgRunFrm(KitCommands::javaCommand(settings, path), e->caption(), this);
         RunWindow = console;
@@ -120,17 +125,12 @@ void TMainForm::RunJava()
 void TMainForm::runApplet(const KitCommands::KitSettings& settings, const QString& path)
 {
     const QString page = QFileInfo(path).absoluteDir().filePath(QString::fromLatin1(KitCommands::AppletPageName));
-    {
-        QFile f(page);
-        const QByteArray text = KitCommands::appletPageText(path).toLocal8Bit();
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(text) != text.size()) {
-            reportError(QStringLiteral("Cannot write file \"%1\". %2").arg(page, f.errorString()));
-            f.remove();
-            return;
-        }
+    if (const Result<void> r = writeFileAtomically(page, KitCommands::appletPageText(path).toLocal8Bit()); !r) {
+        reportError(r.error());
+        return;
     }
     const KitCommands::KitCommand viewer = KitCommands::appletViewerCommand(settings, path);
-    const Result<bool> ran = RunAndWait(viewer, true, [] {
+    const Result<bool> ran = RunAndWait(viewer, [] {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
     QFile::remove(page);

@@ -124,7 +124,12 @@ void TProgRunFrm::takeRunnerEvents()
     turn.start();
     QTextDocument* doc = RichEdit1->document();
     // One edit of the document per turn: the pane lays itself out once.
+    // Output is no step the user can undo; nor does the undo history grow
+    // with it.
     doc->setUndoRedoEnabled(false);
+    // The document reports the turn's changes when the edit ends; they are
+    // the program's, not the user's.
+    m_appending = true;
     QTextCursor end(doc);
     end.beginEditBlock();
     while (!m_inbox.empty() && turn.elapsed() < SliceMs) {
@@ -134,6 +139,7 @@ void TProgRunFrm::takeRunnerEvents()
     }
     dropOldLines(end);
     end.endEditBlock();
+    m_appending = false;
     doc->setUndoRedoEnabled(true);
     if (!RichEdit1->textCursor().hasSelection()) {
         RichEdit1->moveCursor(QTextCursor::End);
@@ -157,9 +163,7 @@ void TProgRunFrm::dropOldLines(QTextCursor& cursor)
     const QTextBlock keep = doc->findBlockByNumber(doc->blockCount() - MaxConsoleLines);
     cursor.setPosition(0);
     cursor.setPosition(keep.position(), QTextCursor::KeepAnchor);
-    m_appending = true;
     cursor.removeSelectedText();
-    m_appending = false;
     m_outputEnd = qMax(0, m_outputEnd - keep.position());
     cursor.movePosition(QTextCursor::End);
 }
@@ -190,18 +194,11 @@ void TProgRunFrm::handle(const TRunnerThread::Event& event)
 void TProgRunFrm::appendEntry(const QString& text)
 {
     QTextDocument* doc = RichEdit1->document();
-    m_appending = true;
-    // Output is no step the user can undo; nor does the undo history grow
-    // with it.
-    const bool undo = doc->isUndoRedoEnabled();
-    doc->setUndoRedoEnabled(false);
     QTextCursor end(doc);
     end.movePosition(QTextCursor::End);
     if (!end.block().text().isEmpty())
         end.insertBlock();
     end.insertText(text);
-    doc->setUndoRedoEnabled(undo);
-    m_appending = false;
     m_outputEnd = doc->characterCount() - 1;
 }
 
@@ -224,22 +221,18 @@ QString TProgRunFrm::typedLine() const
 
 void TProgRunFrm::RichEdit1KeyDown()
 {
-    m_runner->SendLine(typedLine());
-    m_runner->console().enterPressed({});
+    m_runner->sendBytes(m_runner->console().enterPressed(typedLine()));
 }
 
 void TProgRunFrm::Timer1Timer()
 {
     // The pending text follows what is still to be shown.
-    if (!m_inbox.empty() || m_runner->hasEvents())
+    if (!m_inbox.empty())
         return;
-    if (std::optional<QString> shown = m_runner->console().timerTick()) {
-        const bool followCaret = !RichEdit1->textCursor().hasSelection();
-        appendEntry(*shown);
-        if (followCaret) {
-            RichEdit1->moveCursor(QTextCursor::End);
-            RichEdit1->ensureCursorVisible();
-        }
+    if (std::optional<QString> shown =
+            m_runner->console().timerTick([this] { return !m_runner->hasEvents(); })) {
+        m_inbox.push_back({TRunnerThread::Event::Kind::Entry, std::move(*shown)});
+        takeRunnerEvents();
     }
 }
 

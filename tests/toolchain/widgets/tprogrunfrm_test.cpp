@@ -47,6 +47,18 @@ TEST(ProgRunFrm, PromptShowsAndTheTypedLineReachesTheProgram)
     EXPECT_EQ(pane(form.get()), "Name: Bob\nHello <Bob>\nDone!");
 }
 
+// Output shown a turn at a time is the program's: what the user types after
+// it is what goes to the program.
+TEST(ProgRunFrm, ALineTypedUnderTheOutputReachesTheProgram)
+{
+    std::unique_ptr<TProgRunFrm> form(console("echo 'Enter a number:'; read a; echo \"[$a]\" | tr -d '\\r'"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pane(form.get()) == "Enter a number:"; }, 5000));
+    QTest::keyClicks(form->RichEdit1, "42");
+    QTest::keyClick(form->RichEdit1, Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->Finished; }, 10000));
+    EXPECT_EQ(pane(form.get()), "Enter a number:42\n[42]\nDone!");
+}
+
 TEST(ProgRunFrm, AWholeLineWithoutPromptIsSent)
 {
     std::unique_ptr<TProgRunFrm> form(console("read a; read b; echo \"[$a][$b]\" | tr -d '\\r'"));
