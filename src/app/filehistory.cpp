@@ -26,6 +26,18 @@ bool storable(const QString& path)
            !path.contains(QLatin1Char('\r')) && path.size() <= IniFile::MaxValueLength;
 }
 
+int integerOf(const IniSection& history, const QString& key)
+{
+    return parseIniInteger(history.value(key).value_or(QString())).value_or(0);
+}
+
+// A hand-edited Count outside 0..20 must neither read past slot 20 nor
+// write a negative count.
+int countOf(const IniSection& history)
+{
+    return std::clamp(integerOf(history, CountKey), 0, FileHistory::MaxFiles);
+}
+
 } // namespace
 
 bool FileHistory::filledAtStart() const
@@ -33,28 +45,24 @@ bool FileHistory::filledAtStart() const
     return QFileInfo::exists(m_ini.fileName()) && m_ini.ReadInteger(Section, CountKey, -1) != -1;
 }
 
-// A hand-edited Count outside 0..20 must neither read past slot 20 nor
-// write a negative count.
-int FileHistory::count() const
-{
-    return std::clamp(m_ini.ReadInteger(Section, CountKey, 0), 0, MaxFiles);
-}
-
 Result<void> FileHistory::SaveFileHistory(const QString& path)
 {
     if (!storable(path))
         return {};
-    const int n = count();
+    const IniSection history = m_ini.ReadSectionValues(Section);
+    const int n = countOf(history);
     for (int slot = 1; slot <= n; ++slot)
-        if (m_ini.ReadString(Section, slotKey(slot), QString()) == path)
+        if (history.value(slotKey(slot)).value_or(QString()) == path)
             return {};
+    QList<QPair<QString, QString>> writes;
+    if (n <= MaxFiles - 1)
+        writes.append({CountKey, QString::number(n + 1)});
+    const int prev = std::max(0, integerOf(history, PrevKey));
+    const int next = prev > MaxFiles - 1 ? 1 : prev + 1;
+    writes.append({PrevKey, QString::number(next)});
+    writes.append({slotKey(next), path});
     try {
-        if (n <= MaxFiles - 1)
-            m_ini.WriteInteger(Section, CountKey, n + 1);
-        const int prev = std::max(0, m_ini.ReadInteger(Section, PrevKey, 0));
-        const int next = prev > MaxFiles - 1 ? 1 : prev + 1;
-        m_ini.WriteInteger(Section, PrevKey, next);
-        m_ini.WriteString(Section, slotKey(next), path);
+        m_ini.WriteStrings(Section, writes);
     } catch (const IniWriteError& e) {
         return Result<void>::failure(e.message());
     }
@@ -65,9 +73,10 @@ ReopenMenuItems FileHistory::LoadHistFromFile(const FileExists& exists) const
 {
     ReopenMenuItems menu;
     menu.emptyShown = false;
-    const int n = count();
+    const IniSection history = m_ini.ReadSectionValues(Section);
+    const int n = countOf(history);
     for (int slot = 1; slot <= n; ++slot) {
-        const QString path = m_ini.ReadString(Section, slotKey(slot), QString());
+        const QString path = history.value(slotKey(slot)).value_or(QString());
         if (exists(path))
             AddFileToHist(menu, path);
     }

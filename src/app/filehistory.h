@@ -55,6 +55,5 @@ public:
     static bool isExistingFile(const QString& path);
 
 private:
-    int count() const;
     IniFile& m_ini;
 };

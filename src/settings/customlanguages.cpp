@@ -8,6 +8,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -37,14 +38,26 @@ std::optional<QString> fileInFolder(const QString& folder, const QString& name)
     return path;
 }
 
-// Keys first .. first+count-1 of a section, missing keys read as "".
-QStringList readNumberedList(const IniFile& ini, const QString& section, int first, int count)
+// Keys first .. first+count-1 of a section, the count read from its key
+// `countKey`; missing keys read as "". One read of the file, one pass over
+// the section, however long the list.
+QStringList readNumberedList(const IniFile& ini, const QString& section, const QString& countKey, int first)
 {
-    count = std::clamp(count, 0, MaxCustomListEntries);
-    QStringList out;
-    out.reserve(count);
-    for (int i = 0; i < count; ++i)
-        out.append(ini.ReadString(section, QString::number(first + i), QString()));
+    const IniSection values = ini.ReadSectionValues(section);
+    const int count =
+        std::clamp(parseIniInteger(values.value(countKey).value_or(QString())).value_or(0), 0, MaxCustomListEntries);
+    QStringList out(count);
+    std::vector<bool> seen(count, false);
+    for (const auto& [key, value] : values.entries()) {
+        bool ok = false;
+        const int index = key.toInt(&ok) - first;
+        // Only the key as a single read names it ("7", not "07" or "+7");
+        // the first of two keys of one name wins.
+        if (!ok || index < 0 || index >= count || key != QString::number(index + first) || seen[index])
+            continue;
+        seen[index] = true;
+        out[index] = value;
+    }
     return out;
 }
 
@@ -88,7 +101,7 @@ std::optional<QString> languageColorFile(const QString& name)
 QStringList LoadCustomLanglistFromFile()
 {
     const IniFile toc(customLanguagesTocFile());
-    return readNumberedList(toc, kTocSection, 1, toc.ReadInteger(kTocSection, QStringLiteral("Count"), 0));
+    return readNumberedList(toc, kTocSection, QStringLiteral("Count"), 1);
 }
 
 QStringList customLanguageMenuNames(const QStringList& listed)
@@ -119,10 +132,8 @@ CustomLanguageDefinition readCustomLanguageDefinition(const QString& name)
     def.AsmComments = ini.ReadBool(comments, QStringLiteral("AsmComments"), false);
     def.BasComments = ini.ReadBool(comments, QStringLiteral("BasComments"), false);
     def.AnsiComments = ini.ReadBool(comments, QStringLiteral("AnsiComments"), false);
-    const QString keywords = QStringLiteral("Keywords");
-    def.keywords = readNumberedList(ini, keywords, 0, ini.ReadInteger(keywords, QStringLiteral("KeyWordsCount"), 0));
-    const QString code = QStringLiteral("Code");
-    def.codeLines = readNumberedList(ini, code, 0, ini.ReadInteger(code, QStringLiteral("CodeLines"), 0));
+    def.keywords = readNumberedList(ini, QStringLiteral("Keywords"), QStringLiteral("KeyWordsCount"), 0);
+    def.codeLines = readNumberedList(ini, QStringLiteral("Code"), QStringLiteral("CodeLines"), 0);
     return def;
 }
 

@@ -32,6 +32,8 @@ public:
     bool isEmpty() const { return m_entries.isEmpty(); }
     // The value of a key (letter case ignored), or nothing.
     std::optional<QString> value(const QString& key) const;
+    // Every key and value, in file order.
+    const QList<QPair<QString, QString>>& entries() const { return m_entries; }
 
 private:
     friend class IniFile;
