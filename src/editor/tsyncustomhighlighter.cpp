@@ -50,7 +50,10 @@ void TSynCustomHighlighter::SaveAttributesToIni(IniFile& ini) const
 void TSynCustomHighlighter::LoadAttributesFromIni(const IniFile& ini)
 {
     // One read of the file per attribute; a key that is no integer keeps the
-    // attribute's value, as an integer read with that default would.
+    // attribute's value, as an integer read with that default would. The
+    // listeners hear of all changes at once.
+    m_holdNotices = true;
+    m_changedWhileHeld = false;
     for (const auto& a : m_attributes) {
         const IniSection section = ini.ReadSectionValues(a->name());
         if (section.isEmpty())
@@ -59,10 +62,12 @@ void TSynCustomHighlighter::LoadAttributesFromIni(const IniFile& ini)
             const auto text = section.value(QLatin1String(key));
             return text ? parseIniInteger(*text).value_or(current) : current;
         };
-        const int bits = integer("Style", a->style());
         a->assign(integer("Foreground", a->foreground()), integer("Background", a->background()),
-                  bits & (fsBold | fsItalic | fsUnderline | fsStrikeOut));
+                  integer("Style", a->style()));
     }
+    m_holdNotices = false;
+    if (m_changedWhileHeld)
+        attributeChanged();
 }
 
 void TSynCustomHighlighter::SetLine(std::string_view line, int lineNumber)
@@ -110,6 +115,10 @@ void TSynCustomHighlighter::removeChangeListener(int id)
 
 void TSynCustomHighlighter::attributeChanged()
 {
+    if (m_holdNotices) {
+        m_changedWhileHeld = true;
+        return;
+    }
     // Copy: a listener may remove itself.
     const auto listeners = m_listeners;
     for (const auto& l : listeners)

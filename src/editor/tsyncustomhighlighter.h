@@ -86,4 +86,7 @@ private:
     std::vector<std::unique_ptr<TSynHighlighterAttributes>> m_attributes;
     std::vector<std::pair<int, ChangeListener>> m_listeners;
     int m_nextListenerId = 1;
+    // While attributes are loaded together, listeners hear once at the end.
+    bool m_holdNotices = false;
+    bool m_changedWhileHeld = false;
 };

@@ -261,6 +261,7 @@ void TMainForm::LoadLangData(const QString& name, bool withSample)
     applyCustomLanguage(definition, *e->generalHighlighter());
     if (withSample)
         e->SynEdit1->setText(definition.codeLines.join(QStringLiteral("\r\n")));
+    e->SynEdit1->restyle();
     e->SynEdit1->invalidate();
 }
 

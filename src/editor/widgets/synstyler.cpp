@@ -4,6 +4,8 @@
 
 #include <Qsci/qsciscintillabase.h>
 
+#include <QWidget>
+
 #include <algorithm>
 #include <cstring>
 
@@ -21,7 +23,15 @@ void SynStyler::setHighlighter(TSynCustomHighlighter* highlighter)
     }
     m_view->SendScintilla(QsciScintillaBase::SCI_SETLEXER, QsciScintillaBase::SCLEX_CONTAINER);
     m_view->SendScintilla(QsciScintillaBase::SCI_CLEARDOCUMENTSTYLE);
-    m_view->SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0, -1);
+    restyle();
+}
+
+void SynStyler::restyle()
+{
+    // Styling only what is asked for: a large file opened is not lexed whole
+    // at once, and rules set after the highlighter reach every line.
+    m_view->SendScintilla(QsciScintillaBase::SCI_STARTSTYLING, 0, 0x1f);
+    m_view->viewport()->update();
 }
 
 void SynStyler::styleNeeded(int position)

@@ -18,6 +18,10 @@ public:
     explicit SynStyler(QsciScintillaBase* view);
 
     void setHighlighter(TSynCustomHighlighter* highlighter);
+    // The document counts as unstyled again: what is shown is styled anew
+    // when it is painted, the rest when it is reached. For a highlighter
+    // whose rules (not colours) have changed.
+    void restyle();
     // Styles from the first unstyled line through the line holding `position`.
     void styleNeeded(int position);
 

@@ -557,6 +557,8 @@ void TSynEdit::setHighlighter(TSynCustomHighlighter* highlighter)
     m_styler->setHighlighter(m_highlighter);
 }
 
+void TSynEdit::restyle() { m_styler->restyle(); }
+
 // ---- editing -------------------------------------------------------------
 
 void TSynEdit::beginUndoBlock() { send(S::SCI_BEGINUNDOACTION); }

@@ -115,6 +115,8 @@ public:
     TColor selectedForeground() const { return m_selForeground; }
     TSynGutter* gutter() const { return m_gutter; }
     void setHighlighter(TSynCustomHighlighter* highlighter);
+    // Styles the text anew, for a highlighter whose rules have changed.
+    void restyle();
     TSynCustomHighlighter* highlighter() const { return m_highlighter; }
 
     // Editing.

@@ -3,6 +3,7 @@
 #include "app/widgets/tmainform.h"
 #include "app/widgets/toolpages.h"
 #include "editor/tsyncustomhighlighter.h"
+#include "editor/tsynhighlighterattributes.h"
 #include "editor/widgets/editview.h"
 #include "editor/widgets/tsynedit.h"
 #include "editor/widgets/tsyngutter.h"
@@ -133,6 +134,34 @@ TEST_F(TMainFormTest, OpeningFilesPicksHighlighterPageAndMask)
     }
     EXPECT_EQ(listRows().size(), 6);
     EXPECT_EQ(m_form->OpenDocumentCount, 6);
+}
+
+// The language's words are set after the window has its highlighter: the
+// text opened must be coloured by them all the same.
+TEST_F(TMainFormTest, ACustomLanguageFileIsColouredByItsKeywords)
+{
+    QDir(m_home.path()).mkpath("customlang");
+    auto write = [this](const QString& name, const QByteArray& text) {
+        QFile f(m_home.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+    };
+    write("customlang/toc.ini", "[CustomLanguages]\nCount=1\n1=Lisp\n");
+    write("customlang/Lisp.ini", "[FileInfo]\nFileExt=*.lsp\n[Keywords]\nKeyWordsCount=1\n0=defun\n");
+    m_form->UpdateFilesFilter();
+    m_form->LoadFile(writeFile("prog.lsp", "defun f\n"));
+    TEditForm* e = m_form->GetActiveEditor();
+    ASSERT_EQ(e->LanguageName, "Lisp");
+    TSynCustomHighlighter* h = e->SynEdit1->highlighter();
+    h->ResetRange();
+    h->SetLine("defun f", 0);
+    while (!h->GetEol() && h->GetToken() != "defun")
+        h->Next();
+    ASSERT_FALSE(h->GetEol());
+    const int keywordStyle = h->GetTokenAttribute()->index() + 1;
+    using S = QsciScintillaBase;
+    e->SynEdit1->view()->SendScintilla(S::SCI_COLOURISE, 0, -1);
+    EXPECT_EQ(e->SynEdit1->view()->SendScintilla(S::SCI_GETSTYLEAT, 2), keywordStyle);
 }
 
 TEST_F(TMainFormTest, NewWindowGetsDefaultSettings)
