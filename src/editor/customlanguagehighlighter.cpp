@@ -10,17 +10,16 @@ static_assert(TSynGeneralSyn::CComment == CustomCommentBits::C);
 static_assert(TSynGeneralSyn::AsmComment == CustomCommentBits::Asm);
 static_assert(TSynGeneralSyn::BasComment == CustomCommentBits::Bas);
 
-namespace {
-
-TSynGeneralSyn::CharSet everyCharFromExclamationMark()
+const TSynGeneralSyn::CharSet& customLanguageIdentifierChars()
 {
-    TSynGeneralSyn::CharSet chars;
-    for (int c = '!'; c <= 255; ++c)
-        chars.set(std::size_t(c));
+    static const TSynGeneralSyn::CharSet chars = [] {
+        TSynGeneralSyn::CharSet set;
+        for (int c = '!'; c <= 255; ++c)
+            set.set(std::size_t(c));
+        return set;
+    }();
     return chars;
 }
-
-} // namespace
 
 void applyCustomLanguage(const CustomLanguageDefinition& definition, TSynGeneralSyn& highlighter)
 {
@@ -30,6 +29,5 @@ void applyCustomLanguage(const CustomLanguageDefinition& definition, TSynGeneral
                                        : TSynGeneralSyn::StringDelimiter::SingleQuote);
     highlighter.setCommentStyles(definition.commentStyles());
     highlighter.setDetectPreprocessor(false);
-    static const TSynGeneralSyn::CharSet identifierChars = everyCharFromExclamationMark();
-    highlighter.setIdentifierChars(identifierChars);
+    highlighter.setIdentifierChars(customLanguageIdentifierChars());
 }

@@ -1,6 +1,7 @@
 #include "workspace/searchsession.h"
 
 #include "editor/textsearch.h"
+#include "settings/tcolor.h"
 
 #include <limits>
 
@@ -120,7 +121,7 @@ std::optional<int> parseLineNumber(const QString& text)
 
 QString invalidIntegerMessage(const QString& text)
 {
-    return QStringLiteral("'") + text + QStringLiteral("' is not a valid integer value");
+    return Colors::invalidIntegerMessage(text);
 }
 
 } // namespace GotoLine

@@ -10,7 +10,7 @@
 #include <QMessageBox>
 
 EditorSearch::EditorSearch(TEditForm* window, TSynEdit* edit, EditorHost* host)
-    : m_window(window), m_edit(edit), m_host(host), m_session(*this, *this)
+    : m_window(window), m_host(host), m_editSearch(*edit), m_session(m_editSearch, *this)
 {
 }
 
@@ -39,20 +39,21 @@ void EditorSearch::showReplace()
     m_replace->showDialog();
 }
 
-int EditorSearch::searchReplace(const QString& search, const QString& replace, int options)
+int SynEditSearch::searchReplace(const QString& search, const QString& replace, int options)
 {
-    return m_edit->searchReplace(search, replace, options);
+    return m_edit.searchReplace(search, replace, options);
 }
 
-bool EditorSearch::selAvail() const { return m_edit->selAvail(); }
+bool SynEditSearch::selAvail() const { return m_edit.selAvail(); }
 
-SearchPoint EditorSearch::blockBegin() const
+SearchPoint SynEditSearch::blockBegin() const
 {
-    return {m_edit->blockBegin().Char, m_edit->blockBegin().Line};
+    return {m_edit.blockBegin().Char, m_edit.blockBegin().Line};
 }
 
-void EditorSearch::setSelText(const QString& text) { m_edit->setSelText(text); }
-void EditorSearch::setCaretXY(int column, int line) { m_edit->setCaretXY(column, line); }
+void SynEditSearch::setSelText(const QString& text) { m_edit.setSelText(text); }
+void SynEditSearch::setCaretXY(int column, int line) { m_edit.setCaretXY(column, line); }
+
 void EditorSearch::beep() { QApplication::beep(); }
 
 void EditorSearch::showInformation(const QString& text)

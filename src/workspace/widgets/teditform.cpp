@@ -1,5 +1,7 @@
 #include "workspace/widgets/teditform.h"
 
+#include "editor/customlanguagehighlighter.h"
+
 #include "editor/editorcolors.h"
 #include "editor/tsyncsssyn.h"
 #include "editor/tsyngeneralsyn.h"
@@ -87,10 +89,7 @@ TEditForm::TEditForm(EditorHost* host, QWidget* parent) : QMdiSubWindow(parent),
                                       static_cast<TSynCustomHighlighter*>(m_html.get()),
                                       static_cast<TSynCustomHighlighter*>(m_xml.get())})
         applyEditorWindowColors(*hl);
-    std::bitset<256> identifierChars;
-    for (int c = '!'; c <= 255; ++c)
-        identifierChars.set(std::size_t(c));
-    m_general->setIdentifierChars(identifierChars);
+    m_general->setIdentifierChars(customLanguageIdentifierChars());
     SynEdit1->setHighlighter(m_java.get());
 
     SynEdit1->OnChange = [this] { SynEdit1Change(); };
@@ -340,7 +339,6 @@ void TEditForm::SynEdit1KeyDown(int& key, Qt::KeyboardModifiers shift)
 
 void TEditForm::SynEdit1KeyPress(QChar& key)
 {
-    const QString ext = captionExtension();
     if (key == QLatin1Char('.')) {
         SynEdit1->setSelText(QStringLiteral("."));
         key = QChar();
@@ -348,6 +346,7 @@ void TEditForm::SynEdit1KeyPress(QChar& key)
         return;
     }
     if (key == QLatin1Char('>')) {
+        const QString ext = captionExtension();
         if (ext.contains(QLatin1String(".htm"))) {
             if (!isCaretXYInCommentHTMLv())
                 FindAndInsertEndTagHTML(SynEdit1->lineText());
@@ -398,9 +397,7 @@ bool TEditForm::SaveFileAs()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     const QString path = dialog.selectedFiles().first();
-    if (QFileInfo::exists(path) &&
-        QMessageBox::warning(this, QStringLiteral("Warning"), QStringLiteral("File aldready exists, overwrite ?"),
-                             QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    if (QFileInfo::exists(path) && !confirmOverwrite())
         return false;
     const QString oldCaption = caption();
     FileName = path;
@@ -417,6 +414,12 @@ bool TEditForm::SaveFileAs()
     return true;
 }
 
+bool TEditForm::confirmOverwrite()
+{
+    return QMessageBox::warning(this, QStringLiteral("Warning"), QStringLiteral("File aldready exists, overwrite ?"),
+                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
 QString TEditForm::savePath() const
 {
     return QFileInfo(FileName).absoluteDir().filePath(caption());
@@ -429,9 +432,7 @@ bool TEditForm::SaveFileNow()
     if (!HasFile)
         return false;
     const QString path = savePath();
-    if (m_confirmOverwrite && QFileInfo::exists(path) &&
-        QMessageBox::warning(this, QStringLiteral("Warning"), QStringLiteral("File aldready exists, overwrite ?"),
-                             QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    if (m_confirmOverwrite && QFileInfo::exists(path) && !confirmOverwrite())
         return false;
     if (!writeTo(path))
         return false;
@@ -447,9 +448,12 @@ bool TEditForm::SaveFileNow()
 void TEditForm::closeEvent(QCloseEvent* event)
 {
     bool warn = true;
-    try {
-        warn = m_host->settingsStore().ReadBool(kOptions, QStringLiteral("WarnBeforeClose"), true);
-    } catch (...) {
+    // The setting matters only for a modified document.
+    if (Modified) {
+        try {
+            warn = m_host->settingsStore().ReadBool(kOptions, QStringLiteral("WarnBeforeClose"), true);
+        } catch (...) {
+        }
     }
     if (Modified && warn) {
         const auto answer =

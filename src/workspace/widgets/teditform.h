@@ -122,6 +122,8 @@ private:
     void SynEdit1KeyPress(QChar& key);
     void SynEdit1SpecialLineColors(int line, bool& special, TColor& foreground, TColor& background);
     void markModified();
+    // "File aldready exists, overwrite ?": true for Yes.
+    bool confirmOverwrite();
     bool writeTo(const QString& path);
 
     EditorHost* m_host;

@@ -1,5 +1,6 @@
 #include "editor/widgets/tsynedit.h"
 #include "workspace/searchsession.h"
+#include "workspace/widgets/editorsearch.h"
 #include "workspace/widgets/tfinddialog.h"
 #include "workspace/widgets/tgotolinefrm.h"
 #include "workspace/widgets/treplacedialog.h"
@@ -14,23 +15,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// The edit control behind the search, as an editor window adapts it.
-class SynEditSearch : public SearchEditor {
-public:
-    explicit SynEditSearch(TSynEdit& edit) : m_edit(edit) {}
-    int searchReplace(const QString& s, const QString& r, int options) override
-    {
-        return m_edit.searchReplace(s, r, options);
-    }
-    bool selAvail() const override { return m_edit.selAvail(); }
-    SearchPoint blockBegin() const override { return {m_edit.blockBegin().Char, m_edit.blockBegin().Line}; }
-    void setSelText(const QString& text) override { m_edit.setSelText(text); }
-    void setCaretXY(int column, int line) override { m_edit.setCaretXY(column, line); }
-
-private:
-    TSynEdit& m_edit;
-};
 
 class SilentFeedback : public SearchFeedback {
 public:
