@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/tokenstream.h"
+#include "editor/tsyncustomhighlighter.h"
 #include "editor/tsynhighlighterattributes.h"
 
 #include <gtest/gtest.h>
@@ -132,6 +133,22 @@ inline std::string randomBytes(std::size_t size, unsigned seed)
     for (char& c : s)
         c = char(gen() & 0xFF);
     return s;
+}
+
+// Tokens must tile the line: non-empty, each starting where the last ended.
+// Returns how many there are.
+inline std::size_t countTilingTokens(TSynCustomHighlighter& hl, const std::string& line)
+{
+    std::size_t count = 0;
+    std::size_t end = 0;
+    for (hl.SetLine(line, 0); !hl.GetEol(); hl.Next()) {
+        EXPECT_EQ(end, std::size_t(hl.GetTokenPos()));
+        EXPECT_FALSE(hl.GetToken().empty());
+        end = std::size_t(hl.GetTokenPos()) + hl.GetToken().size();
+        ++count;
+    }
+    EXPECT_EQ(line.size(), end);
+    return count;
 }
 
 // The unit over and over, until the text is at least size bytes long.

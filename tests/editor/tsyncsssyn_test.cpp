@@ -1,6 +1,6 @@
 #include "editor/tsyncsssyn.h"
 
-#include "tokenstream.h"
+#include "editor/lexertesthelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -189,20 +189,6 @@ TEST(TSynCssSynAttributes, NamesFilterAndSample)
             used.insert(hl.GetTokenAttribute()->name());
     EXPECT_EQ(std::set<QString>(names.begin(), names.end()), used);
     EXPECT_EQ(0, hl.GetRange());
-}
-
-std::size_t countTilingTokens(TSynCustomHighlighter& hl, const std::string& line)
-{
-    std::size_t count = 0;
-    std::size_t end = 0;
-    for (hl.SetLine(line, 0); !hl.GetEol(); hl.Next()) {
-        EXPECT_EQ(end, std::size_t(hl.GetTokenPos()));
-        EXPECT_FALSE(hl.GetToken().empty());
-        end = std::size_t(hl.GetTokenPos()) + hl.GetToken().size();
-        ++count;
-    }
-    EXPECT_EQ(line.size(), end);
-    return count;
 }
 
 TEST(TSynCssSynRobustness, MegabyteLinesEndWithSaneTokenCounts)

@@ -1,6 +1,6 @@
 #include "editor/tsyngeneralsyn.h"
 
-#include "tokenstream.h"
+#include "editor/lexertesthelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -268,20 +268,6 @@ TEST(TSynGeneralSynAttributes, NamesSortedIgnoringCase)
     EXPECT_EQ(QStringLiteral("Preprocessor"), hl.GetTokenAttribute()->name());
     hl.SetLine("end", 0);
     EXPECT_EQ(QStringLiteral("Reserved word"), hl.GetTokenAttribute()->name());
-}
-
-std::size_t countTilingTokens(TSynCustomHighlighter& hl, const std::string& line)
-{
-    std::size_t count = 0;
-    std::size_t end = 0;
-    for (hl.SetLine(line, 0); !hl.GetEol(); hl.Next()) {
-        EXPECT_EQ(end, std::size_t(hl.GetTokenPos()));
-        EXPECT_FALSE(hl.GetToken().empty());
-        end = std::size_t(hl.GetTokenPos()) + hl.GetToken().size();
-        ++count;
-    }
-    EXPECT_EQ(line.size(), end);
-    return count;
 }
 
 TEST(TSynGeneralSynRobustness, MegabyteLinesEndWithSaneTokenCounts)

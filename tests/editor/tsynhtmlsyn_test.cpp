@@ -1,6 +1,6 @@
 #include "editor/tsynhtmlsyn.h"
 
-#include "editor/tokenstream.h"
+#include "editor/lexertesthelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -245,22 +245,12 @@ TEST(TSynHTMLSynRobustness, EveryByteInEveryStateIsCovered)
     }
 }
 
-std::string repeat(const std::string& piece, std::size_t bytes)
-{
-    std::string s;
-    s.reserve(bytes + piece.size());
-    while (s.size() < bytes)
-        s += piece;
-    return s;
-}
-
 TEST(TSynHTMLSynRobustness, MegabyteLinesFinish)
 {
-    constexpr std::size_t kMB = 1 << 20;
     const std::vector<std::string> lines = {
-        repeat("word ", kMB), repeat("<", kMB), repeat("&", kMB), repeat("&a", kMB), repeat("&#", kMB),
-        repeat("<a x=1 ", kMB), "<!--" + repeat("-", kMB), "<a b=\"" + repeat("x", kMB), repeat("<!-", kMB),
-        "<%" + repeat("%", kMB), repeat(" ", kMB) + "x"};
+        repeated("word ", kMegabyte), repeated("<", kMegabyte), repeated("&", kMegabyte), repeated("&a", kMegabyte), repeated("&#", kMegabyte),
+        repeated("<a x=1 ", kMegabyte), "<!--" + repeated("-", kMegabyte), "<a b=\"" + repeated("x", kMegabyte), repeated("<!-", kMegabyte),
+        "<%" + repeated("%", kMegabyte), repeated(" ", kMegabyte) + "x"};
     for (const std::string& line : lines) {
         TSynHTMLSyn hl;
         std::size_t covered = 0;

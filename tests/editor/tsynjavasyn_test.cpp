@@ -1,6 +1,6 @@
 #include "editor/tsynjavasyn.h"
 
-#include "tokenstream.h"
+#include "editor/lexertesthelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -262,21 +262,6 @@ TEST(TSynJavaSynAttributes, EachKindPaintsWithItsAttribute)
     }
     hl.SetLine("", 0);
     EXPECT_EQ(nullptr, hl.GetTokenAttribute());
-}
-
-// Tokens must tile the line: non-empty, each starting where the last ended.
-std::size_t countTilingTokens(TSynCustomHighlighter& hl, const std::string& line)
-{
-    std::size_t count = 0;
-    std::size_t end = 0;
-    for (hl.SetLine(line, 0); !hl.GetEol(); hl.Next()) {
-        EXPECT_EQ(end, std::size_t(hl.GetTokenPos()));
-        EXPECT_FALSE(hl.GetToken().empty());
-        end = std::size_t(hl.GetTokenPos()) + hl.GetToken().size();
-        ++count;
-    }
-    EXPECT_EQ(line.size(), end);
-    return count;
 }
 
 TEST(TSynJavaSynRobustness, MegabyteLinesEndWithSaneTokenCounts)

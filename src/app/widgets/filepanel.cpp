@@ -103,12 +103,6 @@ void FilePanel::setDirectory(const QString& path)
     DirectoryListBox3->scrollTo(dir);
 }
 
-QString FilePanel::selectedFile() const
-{
-    const QModelIndex index = FileListBox3->currentIndex();
-    return index.isValid() ? m_files->filePath(index) : QString();
-}
-
 void FilePanel::fitBoxes(int margin)
 {
     DriveComboBox3->setFixedWidth(std::max(20, width() - margin));

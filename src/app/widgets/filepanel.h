@@ -35,7 +35,6 @@ public:
     void setFileMask(const QString& mask);
     QString directory() const;
     void setDirectory(const QString& path);
-    QString selectedFile() const;
     // Narrows the two boxes to the panel's width less `margin`.
     void fitBoxes(int margin);
 

@@ -100,8 +100,7 @@ TEditForm* TMainForm::MakeUnitByName(const QString& name, const QString& text)
     SkrivTekstenTilEditor(text);
     editor->SynEdit1->setCaretXY(1, 6);
     editor->SynEdit1->flushPendingChange();
-    editor->setStatusText(1, QString());
-    editor->Modified = false;
+    editor->markUnmodified();
     editor->LeggTilEditor();
     LoadUserSettings();
     UpdateListView1ItemSize();

@@ -60,8 +60,7 @@ TEditForm* TMainForm::NewDocument(NewDocuments::Kind kind)
         editor->SynEdit1->setCaretXY(caret->column, caret->line);
     // A fresh document counts as unchanged, template and all.
     editor->SynEdit1->flushPendingChange();
-    editor->setStatusText(1, QString());
-    editor->Modified = false;
+    editor->markUnmodified();
     switch (k.highlighter) {
     case Highlighter::Java: break; // the window starts with Java
     case Highlighter::Html: editor->ChangeSyntaxToHTML(); break;
@@ -101,8 +100,7 @@ TEditForm* TMainForm::GeneralDocument(const QString& language)
         editor->generalHighlighter()->LoadAttributesFromIni(IniFile(*colors));
     LoadLangData(language, true);
     editor->SynEdit1->flushPendingChange();
-    editor->Modified = false;
-    editor->setStatusText(1, QString());
+    editor->markUnmodified();
     EnableGeneralButtons(true);
     ViewJavaInMainMenu(false);
     LoadUserSettings();

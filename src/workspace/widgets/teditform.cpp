@@ -298,6 +298,12 @@ void TEditForm::FormActivate()
     m_host->editorActivated(this);
 }
 
+void TEditForm::markUnmodified()
+{
+    Modified = false;
+    setStatusText(1, QString());
+}
+
 void TEditForm::markModified()
 {
     Modified = true;
@@ -407,8 +413,7 @@ bool TEditForm::SaveFileAs()
     QCoreApplication::processEvents();
     if (!writeTo(FileName))
         return false;
-    Modified = false;
-    setStatusText(1, QString());
+    markUnmodified();
     HasFile = true;
     m_host->AddFileToHist(path);
     return true;
@@ -438,8 +443,7 @@ bool TEditForm::SaveFileNow()
         return false;
     m_confirmOverwrite = false;
     HasFile = true;
-    Modified = false;
-    setStatusText(1, QString());
+    markUnmodified();
     return true;
 }
 

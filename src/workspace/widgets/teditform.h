@@ -52,6 +52,8 @@ public:
     QString savePath() const;
 
     bool SaveFileNow();
+    // Modified cleared and its status text with it.
+    void markUnmodified();
     // The next save goes to a name no file of this document had: ask before
     // it replaces a file that is there (set when the document is renamed).
     void confirmOverwriteOnNextSave() { m_confirmOverwrite = true; }
