@@ -26,16 +26,11 @@ bool storable(const QString& path)
            !path.contains(QLatin1Char('\r')) && path.size() <= IniFile::MaxValueLength;
 }
 
-int integerOf(const IniSection& history, const QString& key)
-{
-    return parseIniInteger(history.value(key).value_or(QString())).value_or(0);
-}
-
 // A hand-edited Count outside 0..20 must neither read past slot 20 nor
 // write a negative count.
 int countOf(const IniSection& history)
 {
-    return std::clamp(integerOf(history, CountKey), 0, FileHistory::MaxFiles);
+    return std::clamp(history.ReadInteger(CountKey, 0), 0, FileHistory::MaxFiles);
 }
 
 } // namespace
@@ -52,12 +47,12 @@ Result<void> FileHistory::SaveFileHistory(const QString& path)
     const IniSection history = m_ini.ReadSectionValues(Section);
     const int n = countOf(history);
     for (int slot = 1; slot <= n; ++slot)
-        if (history.value(slotKey(slot)).value_or(QString()) == path)
+        if (history.ReadString(slotKey(slot), QString()) == path)
             return {};
     QList<QPair<QString, QString>> writes;
     if (n <= MaxFiles - 1)
         writes.append({CountKey, QString::number(n + 1)});
-    const int prev = std::max(0, integerOf(history, PrevKey));
+    const int prev = std::max(0, history.ReadInteger(PrevKey, 0));
     const int next = prev > MaxFiles - 1 ? 1 : prev + 1;
     writes.append({PrevKey, QString::number(next)});
     writes.append({slotKey(next), path});
@@ -76,7 +71,7 @@ ReopenMenuItems FileHistory::LoadHistFromFile(const FileExists& exists) const
     const IniSection history = m_ini.ReadSectionValues(Section);
     const int n = countOf(history);
     for (int slot = 1; slot <= n; ++slot) {
-        const QString path = history.value(slotKey(slot)).value_or(QString());
+        const QString path = history.ReadString(slotKey(slot), QString());
         if (exists(path))
             AddFileToHist(menu, path);
     }

@@ -58,12 +58,9 @@ void TSynCustomHighlighter::LoadAttributesFromIni(const IniFile& ini)
         const IniSection section = ini.ReadSectionValues(a->name());
         if (section.isEmpty())
             continue;
-        auto integer = [&section](const char* key, int current) {
-            const auto text = section.value(QLatin1String(key));
-            return text ? parseIniInteger(*text).value_or(current) : current;
-        };
-        a->assign(integer("Foreground", a->foreground()), integer("Background", a->background()),
-                  integer("Style", a->style()));
+        a->assign(section.ReadInteger(QStringLiteral("Foreground"), a->foreground()),
+                  section.ReadInteger(QStringLiteral("Background"), a->background()),
+                  section.ReadInteger(QStringLiteral("Style"), a->style()));
     }
     m_holdNotices = false;
     if (m_changedWhileHeld)

@@ -44,8 +44,7 @@ std::optional<QString> fileInFolder(const QString& folder, const QString& name)
 QStringList readNumberedList(const IniFile& ini, const QString& section, const QString& countKey, int first)
 {
     const IniSection values = ini.ReadSectionValues(section);
-    const int count =
-        std::clamp(parseIniInteger(values.value(countKey).value_or(QString())).value_or(0), 0, MaxCustomListEntries);
+    const int count = std::clamp(values.ReadInteger(countKey, 0), 0, MaxCustomListEntries);
     QStringList out(count);
     std::vector<bool> seen(count, false);
     for (const auto& [key, value] : values.entries()) {

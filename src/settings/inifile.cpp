@@ -259,10 +259,27 @@ QString IniFile::ReadString(const QString& section, const QString& key, const QS
     return QString::fromUtf8(*v).left(MaxValueLength);
 }
 
+namespace {
+
+int integerOr(const QString& text, int defaultValue)
+{
+    const auto v = parseIniInteger(text);
+    return v ? *v : defaultValue;
+}
+
+TColor colorOf(const QString& text)
+{
+    const auto c = Colors::StringToColor(text);
+    if (!c)
+        throw IniConversionError(Colors::invalidIntegerMessage(text));
+    return *c;
+}
+
+} // namespace
+
 int IniFile::ReadInteger(const QString& section, const QString& key, int defaultValue) const
 {
-    const auto v = parseIniInteger(ReadString(section, key, QString()));
-    return v ? *v : defaultValue;
+    return integerOr(ReadString(section, key, QString()), defaultValue);
 }
 
 bool IniFile::ReadBool(const QString& section, const QString& key, bool defaultValue) const
@@ -272,11 +289,7 @@ bool IniFile::ReadBool(const QString& section, const QString& key, bool defaultV
 
 TColor IniFile::ReadColor(const QString& section, const QString& key, TColor defaultValue) const
 {
-    const QString text = ReadString(section, key, Colors::ColorToString(defaultValue));
-    const auto c = Colors::StringToColor(text);
-    if (!c)
-        throw IniConversionError(Colors::invalidIntegerMessage(text));
-    return *c;
+    return colorOf(ReadString(section, key, Colors::ColorToString(defaultValue)));
 }
 
 void IniFile::WriteString(const QString& section, const QString& key, const QString& value)
@@ -307,6 +320,26 @@ IniSection IniFile::ReadSectionValues(const QString& section) const
             values.m_entries.append({QString::fromUtf8(p.name), QString::fromUtf8(p.value).left(MaxValueLength)});
     }
     return values;
+}
+
+QString IniSection::ReadString(const QString& key, const QString& defaultValue) const
+{
+    return value(key).value_or(defaultValue);
+}
+
+int IniSection::ReadInteger(const QString& key, int defaultValue) const
+{
+    return integerOr(ReadString(key, QString()), defaultValue);
+}
+
+bool IniSection::ReadBool(const QString& key, bool defaultValue) const
+{
+    return ReadInteger(key, defaultValue ? 1 : 0) != 0;
+}
+
+TColor IniSection::ReadColor(const QString& key, TColor defaultValue) const
+{
+    return colorOf(ReadString(key, Colors::ColorToString(defaultValue)));
 }
 
 std::optional<QString> IniSection::value(const QString& key) const

@@ -32,6 +32,12 @@ public:
     bool isEmpty() const { return m_entries.isEmpty(); }
     // The value of a key (letter case ignored), or nothing.
     std::optional<QString> value(const QString& key) const;
+    // Read as the file's readers of the same names read a key: a value that
+    // is no integer gives the default; ReadColor throws IniConversionError.
+    QString ReadString(const QString& key, const QString& defaultValue) const;
+    int ReadInteger(const QString& key, int defaultValue) const;
+    bool ReadBool(const QString& key, bool defaultValue) const;
+    TColor ReadColor(const QString& key, TColor defaultValue) const;
     // Every key and value, in file order.
     const QList<QPair<QString, QString>>& entries() const { return m_entries; }
 

@@ -314,9 +314,7 @@ TextList appliedTexts(const IniFile& ini)
 TextList listedTexts(const IniFile& ini)
 {
     const IniSection stored = ini.ReadSectionValues(QLatin1String(Section));
-    const auto defaultList = stored.value(QLatin1String(DefaultListKey));
-    const auto flag = defaultList ? parseIniInteger(*defaultList) : std::nullopt;
-    const bool noListSaved = flag ? *flag != 0 : true;
+    const bool noListSaved = stored.ReadBool(QLatin1String(DefaultListKey), true);
     TextList texts;
     for (int slot = 0; slot < SlotCount; ++slot)
         texts[slot] = stored.value(QString::number(slot))

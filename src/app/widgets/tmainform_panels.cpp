@@ -178,16 +178,19 @@ void TMainForm::LoadUserSettings()
     // on top of a half-set window; the window stays open.
     try {
         UpdateColorsInEditor();
-        edit->gutter()->setColor(SettingsIni->ReadColor(kEditor, QStringLiteral("GTRColor"), Colors::clBtnFace));
-        edit->setColor(SettingsIni->ReadColor(kEditor, QStringLiteral("BGColor"), Colors::clWhite));
-        if (SettingsIni->ReadBool(kOptions, QStringLiteral("MaxWinAtStart"), false) && editors().size() == 1)
+        // One read of each section the window takes its settings from.
+        const IniSection editor = SettingsIni->ReadSectionValues(kEditor);
+        const IniSection options = SettingsIni->ReadSectionValues(kOptions);
+        edit->gutter()->setColor(editor.ReadColor(QStringLiteral("GTRColor"), Colors::clBtnFace));
+        edit->setColor(editor.ReadColor(QStringLiteral("BGColor"), Colors::clWhite));
+        if (options.ReadBool(QStringLiteral("MaxWinAtStart"), false) && editors().size() == 1)
             e->showMaximized();
-        QFont font(SettingsIni->ReadString(kEditor, QStringLiteral("FontType"), QStringLiteral("Courier New")),
-                   SettingsIni->ReadInteger(kEditor, QStringLiteral("FontSize"), 10));
+        QFont font(editor.ReadString(QStringLiteral("FontType"), QStringLiteral("Courier New")),
+                   editor.ReadInteger(QStringLiteral("FontSize"), 10));
         font.setStyleHint(QFont::TypeWriter);
         edit->setFont(font);
         if (editors().size() == 1) {
-            const bool numbers = SettingsIni->ReadBool(kEditor, QStringLiteral("ShowLineNumbers"), false);
+            const bool numbers = editor.ReadBool(QStringLiteral("ShowLineNumbers"), false);
             edit->gutter()->setShowLineNumbers(numbers);
             menus->Linenumbers1->setChecked(numbers);
             e->LineNumbersOn = numbers;
@@ -195,12 +198,12 @@ void TMainForm::LoadUserSettings()
             edit->gutter()->setShowLineNumbers(menus->Linenumbers1->isChecked());
             e->LineNumbersOn = menus->Linenumbers1->isChecked();
         }
-        edit->gutter()->setShown(SettingsIni->ReadBool(kEditor, QStringLiteral("ShowGutter"), true));
-        edit->gutter()->setGutterWidth(SettingsIni->ReadInteger(kEditor, QStringLiteral("GutterSize"), 52));
-        edit->gutter()->setLeadingZeros(SettingsIni->ReadBool(kEditor, QStringLiteral("LeadingZeros"), false));
-        menus->CompletionProposal1->setChecked(SettingsIni->ReadBool(kEditor, QStringLiteral("CompProposal"), true));
-        menus->Autocompletion1->setChecked(SettingsIni->ReadBool(kEditor, QStringLiteral("AutoCompletion"), true));
-        menus->Specialcharacters1->setChecked(SettingsIni->ReadBool(kOptions, QStringLiteral("ViewSecialChars"), false));
+        edit->gutter()->setShown(editor.ReadBool(QStringLiteral("ShowGutter"), true));
+        edit->gutter()->setGutterWidth(editor.ReadInteger(QStringLiteral("GutterSize"), 52));
+        edit->gutter()->setLeadingZeros(editor.ReadBool(QStringLiteral("LeadingZeros"), false));
+        menus->CompletionProposal1->setChecked(editor.ReadBool(QStringLiteral("CompProposal"), true));
+        menus->Autocompletion1->setChecked(editor.ReadBool(QStringLiteral("AutoCompletion"), true));
+        menus->Specialcharacters1->setChecked(options.ReadBool(QStringLiteral("ViewSecialChars"), false));
     } catch (const IniConversionError& err) {
         reportError(err.message());
     }
