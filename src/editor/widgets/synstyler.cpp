@@ -51,11 +51,13 @@ void SynStyler::styleNeeded(int position)
     if (m_highlighter) {
         // Points into the document; valid until the document changes.
         const char* text = reinterpret_cast<const char*>(m_view->SendScintilla(S::SCI_GETRANGEPOINTER, start, end - start));
-        int range = firstLine > 0 ? int(m_view->SendScintilla(S::SCI_GETLINESTATE, firstLine - 1)) : m_initialRange;
+        // The state is set once; from line to line it carries over in the
+        // highlighter itself.
+        m_highlighter->SetRange(firstLine > 0 ? int(m_view->SendScintilla(S::SCI_GETLINESTATE, firstLine - 1))
+                                              : m_initialRange);
         long lineStart = start;
         for (int line = firstLine; line <= lastLine && text; ++line) {
             const long lineEnd = std::min(long(m_view->SendScintilla(S::SCI_GETLINEENDPOSITION, line)), end);
-            m_highlighter->SetRange(range);
             m_highlighter->SetLine(std::string_view(text + (lineStart - start), std::size_t(lineEnd - lineStart)), line);
             char* out = m_styles.data() + (lineStart - start);
             for (; !m_highlighter->GetEol(); m_highlighter->Next()) {
@@ -64,8 +66,7 @@ void SynStyler::styleNeeded(int position)
                 const std::string_view tok = m_highlighter->GetToken();
                 std::memset(out + m_highlighter->GetTokenPos(), style, tok.size());
             }
-            range = m_highlighter->GetRange();
-            m_view->SendScintilla(S::SCI_SETLINESTATE, line, range);
+            m_view->SendScintilla(S::SCI_SETLINESTATE, line, m_highlighter->GetRange());
             lineStart = m_view->SendScintilla(S::SCI_POSITIONFROMLINE, line + 1);
             if (lineStart < 0 || lineStart >= end)
                 break;
