@@ -22,12 +22,21 @@ public:
 signals:
     void findNextClicked();
 
+protected:
+    // With `replacing`, the dialog has the replace text and the Replace and
+    // Replace All buttons too (the replace dialog).
+    TFindDialog(SearchQuery& query, bool replacing, QWidget* parent);
+
+    SearchQuery& m_query;
+    QPushButton* m_replace = nullptr;
+    QPushButton* m_replaceAll = nullptr;
+
 private:
     void load();
     void store();
 
-    SearchQuery& m_query;
     QLineEdit* m_findText;
+    QLineEdit* m_replaceText = nullptr;
     QCheckBox* m_wholeWord;
     QCheckBox* m_matchCase;
     QRadioButton* m_up;
