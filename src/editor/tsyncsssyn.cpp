@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstring>
 
 namespace {
 
@@ -181,21 +180,8 @@ void TSynCssSyn::scanToken()
 void TSynCssSyn::scanComment()
 {
     m_tokenKind = TokenKind::Comment;
-    const char* s = m_line.data();
-    const std::size_t n = m_line.size();
-    std::size_t i = m_run;
-    while (i < n) {
-        const void* star = std::memchr(s + i, '*', n - i);
-        if (!star)
-            break;
-        i = std::size_t(static_cast<const char*>(star) - s) + 1;
-        if (i < n && s[i] == '/') {
-            m_run = i + 1;
-            m_inComment = false;
-            return;
-        }
-    }
-    m_run = n;
+    if (skipPast("*/"))
+        m_inComment = false;
 }
 
 // Up to the matching quote, a backslash escaping the byte after it; an
@@ -203,18 +189,7 @@ void TSynCssSyn::scanComment()
 void TSynCssSyn::scanString(char quote)
 {
     m_tokenKind = TokenKind::String;
-    const char* s = m_line.data();
-    const std::size_t n = m_line.size();
-    std::size_t i = m_run + 1;
-    while (i < n) {
-        const char c = s[i];
-        if (c == quote) {
-            ++i;
-            break;
-        }
-        i += c == '\\' ? 2 : 1;
-    }
-    m_run = i < n ? i : n;
+    skipQuoted(quote);
 }
 
 bool TSynCssSyn::startsNumber(std::size_t pos) const

@@ -67,6 +67,32 @@ void TSynCustomHighlighter::LoadAttributesFromIni(const IniFile& ini)
         attributeChanged();
 }
 
+bool TSynCustomHighlighter::skipPast(std::string_view closer)
+{
+    const std::size_t at = m_line.find(closer, m_run);
+    if (at == std::string_view::npos) {
+        m_run = m_line.size();
+        return false;
+    }
+    m_run = at + closer.size();
+    return true;
+}
+
+void TSynCustomHighlighter::skipQuoted(char quote)
+{
+    const std::size_t n = m_line.size();
+    std::size_t i = m_run + 1;
+    while (i < n) {
+        const char c = m_line[i];
+        if (c == quote) {
+            ++i;
+            break;
+        }
+        i += c == '\\' ? 2 : 1;
+    }
+    m_run = i < n ? i : n;
+}
+
 void TSynCustomHighlighter::SetLine(std::string_view line, int lineNumber)
 {
     m_line = line;

@@ -72,6 +72,12 @@ protected:
     // Scans one token starting at m_run: sets m_tokenKind and advances m_run.
     // Called with m_run < m_line.size().
     virtual void scanToken() = 0;
+    // Moves m_run past the first `closer` from m_run on and returns true;
+    // without one, to the line's end and returns false.
+    bool skipPast(std::string_view closer);
+    // From the opening quote at m_run: past the matching quote, a backslash
+    // escaping the byte after it; an unterminated string ends with the line.
+    void skipQuoted(char quote);
 
     std::string_view m_line;
     std::size_t m_run = 0;

@@ -224,23 +224,10 @@ void TSynGeneralSyn::scanToken()
 void TSynGeneralSyn::scanCommentBody()
 {
     m_tokenKind = TokenKind::Comment;
-    const char* s = m_line.data();
-    const std::size_t n = m_line.size();
-    const char first = m_range == Range::PascalComment ? '}' : '*';
-    const char second = m_range == Range::AnsiComment ? ')' : m_range == Range::CComment ? '/' : '\0';
-    std::size_t i = m_run;
-    while (i < n) {
-        const void* hit = std::memchr(s + i, first, n - i);
-        if (!hit)
-            break;
-        i = std::size_t(static_cast<const char*>(hit) - s) + 1;
-        if (second == '\0' || (i < n && s[i] == second)) {
-            m_run = second == '\0' ? i : i + 1;
-            m_range = Range::Normal;
-            return;
-        }
-    }
-    m_run = n;
+    const std::string_view closer =
+        m_range == Range::PascalComment ? "}" : m_range == Range::AnsiComment ? "*)" : "*/";
+    if (skipPast(closer))
+        m_range = Range::Normal;
 }
 
 // A run of identifier characters, or, starting with a digit, a number that

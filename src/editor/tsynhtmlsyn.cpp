@@ -240,9 +240,12 @@ void TSynHTMLSyn::scanText()
         scanLessThan();
         return;
     }
-    if (c == '&' && entityEnd(m_line, m_run) != std::string_view::npos) {
-        scanAmpersand();
-        return;
+    if (c == '&') {
+        if (const std::size_t end = entityEnd(m_line, m_run); end != std::string_view::npos) {
+            m_run = end;
+            m_tokenKind = TokenKind::Entity;
+            return;
+        }
     }
     const std::size_t n = m_line.size();
     if (is(c, cBlank)) {
@@ -377,32 +380,16 @@ void TSynHTMLSyn::scanQuoted(char quote)
 
 void TSynHTMLSyn::scanComment()
 {
-    const std::size_t end = m_line.find("-->", m_run);
-    if (end == std::string_view::npos) {
-        m_run = m_line.size();
-    } else {
-        m_run = end + 3;
+    if (skipPast("-->"))
         m_state = State::Text;
-    }
     m_tokenKind = TokenKind::Comment;
 }
 
 void TSynHTMLSyn::scanServerScript()
 {
-    const std::size_t end = m_line.find("%>", m_run);
-    if (end == std::string_view::npos) {
-        m_run = m_line.size();
-    } else {
-        m_run = end + 2;
+    if (skipPast("%>"))
         m_state = State::Text;
-    }
     m_tokenKind = TokenKind::ServerScript;
-}
-
-void TSynHTMLSyn::scanAmpersand()
-{
-    m_run = entityEnd(m_line, m_run);
-    m_tokenKind = TokenKind::Entity;
 }
 
 void TSynHTMLSyn::scanBlanks()

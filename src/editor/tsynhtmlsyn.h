@@ -47,7 +47,6 @@ private:
     void scanComment();
     void scanServerScript();
     void scanLessThan();
-    void scanAmpersand();
     void scanBlanks();
 
     State m_state = State::Text;

@@ -210,21 +210,8 @@ void TSynJavaSyn::scanToken()
 void TSynJavaSyn::scanBlockComment(TokenKind kind)
 {
     m_tokenKind = kind;
-    const char* s = m_line.data();
-    const std::size_t n = m_line.size();
-    std::size_t i = m_run;
-    while (i < n) {
-        const void* star = std::memchr(s + i, '*', n - i);
-        if (!star)
-            break;
-        i = std::size_t(static_cast<const char*>(star) - s) + 1;
-        if (i < n && s[i] == '/') {
-            m_run = i + 1;
-            m_range = Range::Normal;
-            return;
-        }
-    }
-    m_run = n;
+    if (skipPast("*/"))
+        m_range = Range::Normal;
 }
 
 // Inside a """ text block: up to and including the closing """, or the rest
@@ -274,18 +261,7 @@ void TSynJavaSyn::scanSlash()
 void TSynJavaSyn::scanString(char quote)
 {
     m_tokenKind = TokenKind::String;
-    const char* s = m_line.data();
-    const std::size_t n = m_line.size();
-    std::size_t i = m_run + 1;
-    while (i < n) {
-        const char c = s[i];
-        if (c == quote) {
-            ++i;
-            break;
-        }
-        i += c == '\\' ? 2 : 1;
-    }
-    m_run = i < n ? i : n;
+    skipQuoted(quote);
 }
 
 // Decimal, octal, hexadecimal and binary literals, with fraction, exponent,

@@ -282,13 +282,8 @@ void TSynPHPSyn::scanComment(unsigned char second)
 void TSynPHPSyn::scanBlockComment()
 {
     m_tokenKind = TokenKind::Comment;
-    const std::size_t end = m_line.find("*/", m_run);
-    if (end == std::string_view::npos) {
-        m_run = m_line.size();
-        return;
-    }
-    m_run = end + 2;
-    m_state = State::Default;
+    if (skipPast("*/"))
+        m_state = State::Default;
 }
 
 // "//" and "#" comments end at the line's end or just before a close tag.

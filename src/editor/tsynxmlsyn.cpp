@@ -376,13 +376,8 @@ void TSynXMLSyn::scanComment()
 
 void TSynXMLSyn::scanUntil(std::string_view end, TokenKind kind)
 {
-    const std::size_t at = m_line.find(end, m_run);
-    if (at == std::string_view::npos) {
-        m_run = m_line.size();
-    } else {
-        m_run = at + end.size();
+    if (skipPast(end))
         m_state = State::Text;
-    }
     m_tokenKind = kind;
 }
 
