@@ -188,6 +188,8 @@ private:
     // One compile at a time, the document saved, a kit named; else none.
     std::optional<KitCommands::KitSettings> beginCompile(TEditForm* editor, const QString& noKitMessage);
     void runJava(const KitCommands::KitSettings& settings);
+    // LoadLangData with the definition already read.
+    void applyLangData(const CustomLanguageDefinition& definition, bool withSample);
     void runApplet(const KitCommands::KitSettings& settings, const QString& path);
     void runInCommandWindow(const KitCommands::KitCommand& program);
     void openCommandWindow(const QString& folder);

@@ -98,7 +98,7 @@ TEditForm* TMainForm::GeneralDocument(const QString& language)
     editor->ChangeSyntaxToGeneralHighlighter();
     if (const auto colors = languageColorFile(language))
         editor->generalHighlighter()->LoadAttributesFromIni(IniFile(*colors));
-    LoadLangData(language, true);
+    applyLangData(definition, true);
     editor->SynEdit1->flushPendingChange();
     editor->markUnmodified();
     EnableGeneralButtons(true);

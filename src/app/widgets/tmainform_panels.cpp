@@ -257,10 +257,15 @@ void TMainForm::LoadCustomLanglistFromFile()
 
 void TMainForm::LoadLangData(const QString& name, bool withSample)
 {
+    if (GetActiveEditor())
+        applyLangData(readCustomLanguageDefinition(name), withSample);
+}
+
+void TMainForm::applyLangData(const CustomLanguageDefinition& definition, bool withSample)
+{
     TEditForm* e = GetActiveEditor();
     if (!e)
         return;
-    const CustomLanguageDefinition definition = readCustomLanguageDefinition(name);
     applyCustomLanguage(definition, *e->generalHighlighter());
     if (withSample)
         e->SynEdit1->setText(definition.codeLines.join(QStringLiteral("\r\n")));
