@@ -1,0 +1,19 @@
+#pragma once
+
+#include "editor/widgets/tsynedit.h"
+
+#include <memory>
+
+class TSynJavaSyn;
+
+// A small Java-highlighted edit box for the generator dialogs (preview,
+// code to wrap, expression being composed). It owns its highlighter.
+class JavaCodeBox : public TSynEdit {
+    Q_OBJECT
+public:
+    explicit JavaCodeBox(QWidget* parent = nullptr);
+    ~JavaCodeBox() override;
+
+private:
+    std::unique_ptr<TSynJavaSyn> m_java;
+};
