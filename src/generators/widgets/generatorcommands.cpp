@@ -57,7 +57,8 @@ void insertSnippet(GeneratorHost& host, JavaSnippets::Snippet snippet)
 void shapeDialog(QDialog& dialog, QSize start)
 {
     dialog.setWindowModality(Qt::WindowModal);
-    dialog.setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint);
     if (QLayout* layout = dialog.layout())
         layout->activate();
     const QSize size = dialog.sizeHint().expandedTo(dialog.minimumSizeHint()).expandedTo(start);

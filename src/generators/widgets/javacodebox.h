@@ -14,6 +14,9 @@ public:
     explicit JavaCodeBox(QWidget* parent = nullptr);
     ~JavaCodeBox() override;
 
+    // As small as its minimum size: the dialog's layout gives it its room.
+    QSize sizeHint() const override;
+
 private:
     std::unique_ptr<TSynJavaSyn> m_java;
 };

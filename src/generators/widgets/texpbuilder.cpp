@@ -35,6 +35,8 @@ QTreeWidget* makeList(const char* name, QWidget* parent)
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setUniformRowHeights(true);
+    // Nine rows or so; more scroll.
+    list->setFixedHeight(150);
     return list;
 }
 
@@ -68,8 +70,7 @@ TExpBuilder::TExpBuilder(GeneratorHost& host, QWidget* parent) : QDialog(parent)
     ListView2->installEventFilter(this);
     SynMemo1 = new JavaCodeBox(this);
     SynMemo1->setObjectName(QStringLiteral("SynMemo1"));
-    SynMemo1->setOptions(eoAutoIndent | eoDragDropEditing | eoScrollPastEol | eoSmartTabs | eoTabsToSpaces);
-    SynMemo1->setMinimumHeight(80);
+    SynMemo1->setMinimumHeight(5 * SynMemo1->lineHeight() + 4);
 
     auto* lists = new QGridLayout;
     lists->addWidget(makeLabel("Classes:", ListView1, this), 0, 0);
@@ -88,6 +89,9 @@ TExpBuilder::TExpBuilder(GeneratorHost& host, QWidget* parent) : QDialog(parent)
         QPushButton* b = makeButton(caption, QStringLiteral("Button%1").arg(i + 5), this);
         b->setAutoDefault(false);
         b->setFocusPolicy(Qt::TabFocus);
+        // Eight to a row in the dialog's width: as wide as the caption needs.
+        b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        b->setMinimumWidth(b->fontMetrics().horizontalAdvance(b->text()) + 16);
         if (*table[i].hint)
             b->setToolTip(QString::fromLatin1(table[i].hint));
         b->setAccessibleName(QString::fromLatin1(table[i].caption));
@@ -111,9 +115,9 @@ TExpBuilder::TExpBuilder(GeneratorHost& host, QWidget* parent) : QDialog(parent)
     bottom->addWidget(Button2);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(lists, 1);
+    layout->addLayout(lists);
     layout->addWidget(makeLabel("Expression:", SynMemo1, this));
-    layout->addWidget(SynMemo1);
+    layout->addWidget(SynMemo1, 1);
     layout->addLayout(grid);
     layout->addLayout(bottom);
 

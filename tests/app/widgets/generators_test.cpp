@@ -100,6 +100,18 @@ TEST_F(GeneratorCommandsTest, ClassWizardFromTheToolsMenuWritesTheClass)
     EXPECT_TRUE(m_form->GetActiveEditor()->Modified);
 }
 
+TEST_F(GeneratorCommandsTest, CtrlWBelongsToTheClassWizardAlone)
+{
+    // An editor window's own Close would make the key ambiguous, and Qt
+    // then runs neither command.
+    m_form->MakeUnit(QStringLiteral(".java"));
+    QStringList owners;
+    for (const QAction* a : m_form->findChildren<QAction*>())
+        if (a->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+W"))))
+            owners << a->objectName();
+    EXPECT_EQ(owners, QStringList{QStringLiteral("Classwizard1")});
+}
+
 TEST_F(GeneratorCommandsTest, WithoutAnEditorTheCommandsDoNothing)
 {
     bool shown = false;
