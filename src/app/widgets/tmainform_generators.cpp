@@ -186,10 +186,10 @@ void TMainForm::wireGenerators()
 
 QStringList TMainForm::documentClassNames() const
 {
-    return {};
+    return FinnKlasseNavnene();
 }
 
-QStringList TMainForm::documentClassMembers(const QString&) const
+QStringList TMainForm::documentClassMembers(const QString& className) const
 {
-    return {};
+    return FinnAlleDatamedlemmer(className, true);
 }

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -98,6 +99,41 @@ TEST_F(GeneratorCommandsTest, ClassWizardFromTheToolsMenuWritesTheClass)
     EXPECT_EQ(edit->line(3), QStringLiteral("  public Point(int startX) {"));
     edit->flushPendingChange();
     EXPECT_TRUE(m_form->GetActiveEditor()->Modified);
+}
+
+TEST_F(GeneratorCommandsTest, ExpressionBuilderListsTheDocumentsClassesAndMembers)
+{
+    javaDocument(QStringLiteral("public class Demo {\n"
+                                "    private int count;\n"
+                                "    public void paint(Graphics g) {\n"
+                                "    }\n"
+                                "    public static void main(String args[]) {\n"
+                                "    }\n"
+                                "}\n"
+                                "class Runner {\n"
+                                "    public static void main(String[] a) { }\n"
+                                "}"),
+                 1, 1);
+    QStringList classes, demoMembers, runnerMembers;
+    whenShown<TExpBuilder>([&](TExpBuilder& d) {
+        auto rows = [](const QTreeWidget* list) {
+            QStringList r;
+            for (int i = 0; i < list->topLevelItemCount(); ++i)
+                r << list->topLevelItem(i)->text(0);
+            return r;
+        };
+        classes = rows(d.ListView1);
+        d.ListView1->setCurrentItem(d.ListView1->topLevelItem(0));
+        demoMembers = rows(d.ListView2);
+        d.ListView1->setCurrentItem(d.ListView1->topLevelItem(1));
+        runnerMembers = rows(d.ListView2);
+        d.reject();
+    });
+    m_form->menus->action(QStringLiteral("Expressionbuilder1"))->trigger();
+    EXPECT_EQ(classes, (QStringList{QStringLiteral("Demo"), QStringLiteral("Runner")}));
+    EXPECT_EQ(demoMembers,
+              (QStringList{QStringLiteral("private int count"), QStringLiteral("public void paint(Graphics g)")}));
+    EXPECT_EQ(runnerMembers, QStringList{QStringLiteral("None found!")});
 }
 
 TEST_F(GeneratorCommandsTest, CtrlWBelongsToTheClassWizardAlone)
