@@ -14,7 +14,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TUnntak::TUnntak(GeneratorHost& host, QWidget* parent) : QDialog(parent), m_host(host)
+TUnntak::TUnntak(GeneratorHost& host, QWidget* parent) : QDialog(parent), m_host(host), m_ind(host.caretLineIndent())
 {
     setObjectName(QStringLiteral("TUnntak"));
     setWindowTitle(QStringLiteral("Exception"));
@@ -71,7 +71,7 @@ TUnntak::TUnntak(GeneratorHost& host, QWidget* parent) : QDialog(parent), m_host
 
 QString TUnntak::LagKode() const
 {
-    return ExceptionGenerators::LagKode(Edit1->text(), ComboBox1->currentText(), m_host.caretLineIndent());
+    return ExceptionGenerators::LagKode(Edit1->text(), ComboBox1->currentText(), m_ind);
 }
 
 void TUnntak::ComboBox1Click()

@@ -31,4 +31,7 @@ public:
 
 private:
     GeneratorHost& m_host;
+    // The caret line's indentation, read once: the document cannot change
+    // under the modal dialog, and the preview is rebuilt on every key.
+    QString m_ind;
 };
