@@ -39,7 +39,7 @@ const QString kOptions = QStringLiteral("ApplicationOptions");
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Pellam Vornic v3.2"));
-    setWindowIcon(QIcon::fromTheme(QStringLiteral("accessories-text-editor")));
+    setWindowIcon(QIcon(QStringLiteral(":/pellam-vornic.svg")));
     buildLayout();
     buildNewDocumentMenus();
     wireCommands();
@@ -259,7 +259,7 @@ void TMainForm::FormClose()
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
-    if (!FormCloseQuery()) {
+    if (!m_quitWithoutQuestions && !FormCloseQuery()) {
         event->ignore();
         return;
     }

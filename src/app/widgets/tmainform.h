@@ -161,6 +161,10 @@ public:
     void Messagepane1Click();
     void AutosaveTimerTimer();
     void OneTimeTimerTimer();
+    // Logout or `kill` (tmainform_session.cpp): the crash-recovery backups
+    // are written and kept, every program started from here is ended, and
+    // the program closes without asking anything.
+    void quitWithoutQuestions();
 
     // EditorHost.
     IniFile& settingsStore() override { return *SettingsIni; }
@@ -255,5 +259,6 @@ private:
     QList<FileFilterEntry> m_filterEntries;
     ReopenMenuItems m_reopen;
     bool m_compiling = false;
+    bool m_quitWithoutQuestions = false;
     WorkingDirectories m_workingDirs;
 };
