@@ -65,6 +65,11 @@ QByteArray joinLines(const QByteArray& lfText, LineEndStyle style, bool finalBre
     return out;
 }
 
+QByteArray fileBytes(const DocumentImage& image)
+{
+    return joinLines(image.text, image.style, image.finalBreak);
+}
+
 Result<QByteArray> readFileBytes(const QString& path)
 {
     QFile f(path);

@@ -25,6 +25,18 @@ SplitText splitLines(const QByteArray& bytes);
 // when asked. A file with one style comes back byte for byte.
 QByteArray joinLines(const QByteArray& lfText, LineEndStyle style, bool finalBreak);
 
+// A document's text as the edit control holds it and the way it is written
+// to its file: taken on the user-interface thread in one copy, and turned
+// into the file's bytes (fileBytes) wherever that costs the user nothing.
+struct DocumentImage {
+    QByteArray text; // the lines joined by LF
+    LineEndStyle style = LineEndStyle::CrLf;
+    bool finalBreak = false;
+};
+
+// The bytes a save writes for the image.
+QByteArray fileBytes(const DocumentImage& image);
+
 // Replaces every CR LF and lone CR by LF.
 QByteArray normalizeLineEnds(const QByteArray& text);
 

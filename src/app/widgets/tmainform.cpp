@@ -155,6 +155,7 @@ void TMainForm::FormCreate()
 
     SettingsPath = programFile(QStringLiteral("Vornic.ini"));
     SettingsIni = std::make_unique<IniFile>(SettingsPath);
+    startBackups();
 
     AutosaveTimer = new QTimer(this);
     connect(AutosaveTimer, &QTimer::timeout, this, [this] { AutosaveTimerTimer(); });
@@ -181,10 +182,20 @@ void TMainForm::OneTimeTimerTimer()
 {
     // The left panel starts 179 pixels wide once the frame has its size.
     m_splitter1->setSizes({179, std::max(200, width() - 179)});
+    offerLeftoverBackups();
     const QStringList args = QApplication::arguments();
     const QString first = args.size() > 1 ? args[1].trimmed() : QString();
-    if (!first.isEmpty())
-        LoadFile(QDir::current().absoluteFilePath(first));
+    if (!first.isEmpty()) {
+        const QString path = QDir::current().absoluteFilePath(first);
+        // A document just restored from its backup holds newer text than the file.
+        const std::vector<TEditForm*> open = editors();
+        const auto restored =
+            std::find_if(open.begin(), open.end(), [&](TEditForm* e) { return e->HasFile && e->FileName == path; });
+        if (restored != open.end())
+            mdiArea->setActiveSubWindow(*restored);
+        else
+            LoadFile(path);
+    }
     applyQuickFind();
 }
 
@@ -264,6 +275,8 @@ void TMainForm::closeEvent(QCloseEvent* event)
         return;
     }
     FormClose();
+    if (!m_quitWithoutQuestions)
+        endBackups();
     event->accept();
 }
 

@@ -18,6 +18,8 @@
 #include <utility>
 #include <vector>
 
+class DocumentBackups;
+struct DocumentBackup;
 class FilePanel;
 class IniFile;
 class MainMenus;
@@ -74,10 +76,12 @@ public:
     TEditForm* GetActiveEditor() const;
     void FindUnitFileName(QString& fileName) const;
     std::vector<TEditForm*> editors() const; // in window order
-    TEditForm* AddUnit(const QString& name, const QString& extension);
+    // With `text`, a full path's document holds that text instead of the
+    // file's (a document restored from its backup).
+    TEditForm* AddUnit(const QString& name, const QString& extension, const QByteArray* text = nullptr);
     TEditForm* MakeUnit(const QString& extension);
     TEditForm* MakeUnitByName(const QString& name, const QString& text);
-    void LoadFile(const QString& path);
+    void LoadFile(const QString& path, const QByteArray* text = nullptr);
     bool AllreadyOpen(const QString& fileName) const;
     bool CloseAll();
     void UpdateListView1ItemSize();
@@ -165,6 +169,9 @@ public:
     // are written and kept, every program started from here is ended, and
     // the program closes without asking anything.
     void quitWithoutQuestions();
+    // Backups a run that ended without cleaning up left behind are offered
+    // to restore, discard or keep (at start).
+    void offerLeftoverBackups();
 
     // EditorHost.
     IniFile& settingsStore() override { return *SettingsIni; }
@@ -260,5 +267,10 @@ private:
     ReopenMenuItems m_reopen;
     bool m_compiling = false;
     bool m_quitWithoutQuestions = false;
+    DocumentBackups* m_backups = nullptr; // crash recovery (tmainform_session.cpp)
+    void startBackups();
+    void watchForBackups(TEditForm* editor);
+    void endBackups(); // a clean quit
+    TEditForm* restoreDocument(const DocumentBackup& backup);
     WorkingDirectories m_workingDirs;
 };

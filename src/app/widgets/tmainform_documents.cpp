@@ -42,7 +42,7 @@ std::vector<TEditForm*> TMainForm::editors() const
     return out;
 }
 
-TEditForm* TMainForm::AddUnit(const QString& name, const QString& extension)
+TEditForm* TMainForm::AddUnit(const QString& name, const QString& extension, const QByteArray* text)
 {
     ++OpenDocumentCount;
     auto* editor = new TEditForm(this);
@@ -61,7 +61,10 @@ TEditForm* TMainForm::AddUnit(const QString& name, const QString& extension)
         ViewMainMenu(QStringLiteral(".other"));
     }
     editor->setCaption(QFileInfo(name).fileName());
-    if (QFileInfo(name).isAbsolute()) {
+    if (QFileInfo(name).isAbsolute() && text) {
+        editor->FileName = name;
+        editor->SynEdit1->loadFromBytes(*text);
+    } else if (QFileInfo(name).isAbsolute()) {
         editor->FileName = name;
         const Result<void> r = editor->SynEdit1->loadFromFile(name);
         if (!r) {
@@ -76,6 +79,7 @@ TEditForm* TMainForm::AddUnit(const QString& name, const QString& extension)
         editor->SynEdit1->setCaretX(1);
     }
     editor->LanguageName.clear();
+    watchForBackups(editor);
     editor->show();
     mdiArea->setActiveSubWindow(editor);
     return editor;
@@ -113,14 +117,14 @@ void TMainForm::SkrivTekstenTilEditor(const QString& text)
         e->SkrivUtTekst(text);
 }
 
-void TMainForm::LoadFile(const QString& path)
+void TMainForm::LoadFile(const QString& path, const QByteArray* text)
 {
     EnableMainMenu();
     toolPages->ClassNameCompoBox1->setCurrentIndex(-1);
     toolPages->ClassDatamemberComboBox2->setCurrentIndex(-1);
     const QString suffix = QFileInfo(path).suffix().toLower();
     const QString extension = suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix;
-    TEditForm* editor = AddUnit(path, extension);
+    TEditForm* editor = AddUnit(path, extension, text);
     EnableDisableTabs(true);
     UpdateMaskAndJTab();
     new QTreeWidgetItem(ListView1, {QFileInfo(path).fileName()});

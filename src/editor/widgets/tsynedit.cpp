@@ -213,7 +213,13 @@ Result<void> TSynEdit::loadFromFile(const QString& path)
     Result<QByteArray> bytes = readFileBytes(path);
     if (!bytes)
         return Result<void>::failure(bytes.error());
-    const SplitText split = splitLines(bytes.value());
+    loadFromBytes(bytes.value());
+    return {};
+}
+
+void TSynEdit::loadFromBytes(const QByteArray& bytes)
+{
+    const SplitText split = splitLines(bytes);
     m_lineEnd = split.style;
     m_finalBreak = split.finalBreak;
     // Loading is no edit: no change notice follows it.
@@ -226,12 +232,16 @@ Result<void> TSynEdit::loadFromFile(const QString& path)
     send(S::SCI_SETSAVEPOINT);
     send(S::SCI_GOTOPOS, 0);
     m_gutter->update();
-    return {};
+}
+
+DocumentImage TSynEdit::image() const
+{
+    return {documentBytes(), m_lineEnd, m_finalBreak};
 }
 
 Result<void> TSynEdit::saveToFile(const QString& path)
 {
-    Result<void> r = writeFileAtomically(path, joinLines(documentBytes(), m_lineEnd, m_finalBreak));
+    Result<void> r = writeFileAtomically(path, fileBytes(image()));
     if (r)
         send(S::SCI_SETSAVEPOINT);
     return r;

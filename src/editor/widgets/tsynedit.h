@@ -71,6 +71,11 @@ public:
     // Files. The line-end style and final break of a loaded file are kept.
     Result<void> loadFromFile(const QString& path);
     Result<void> saveToFile(const QString& path);
+    // The text as a file's bytes would give it, loaded as a file is (no
+    // change notice, no undo step): a document restored from its backup.
+    void loadFromBytes(const QByteArray& bytes);
+    // What a save would write, cheap to take: fileBytes() of it is the file.
+    DocumentImage image() const;
     LineEndStyle lineEndStyle() const { return m_lineEnd; }
     bool isModified() const;
     void setModified(bool modified);

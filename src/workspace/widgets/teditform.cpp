@@ -311,12 +311,14 @@ void TEditForm::markUnmodified()
 {
     Modified = false;
     setStatusText(1, QString());
+    emit markedUnmodified();
 }
 
 void TEditForm::markModified()
 {
     Modified = true;
     setStatusText(1, QStringLiteral("Modified"));
+    emit edited();
 }
 
 void TEditForm::SynEdit1Change()

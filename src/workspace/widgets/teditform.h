@@ -54,6 +54,8 @@ public:
     bool SaveFileNow();
     // Modified cleared and its status text with it.
     void markUnmodified();
+    // Modified set, with its status text (a document restored from a backup).
+    void markModified();
     // The next save goes to a name no file of this document had: ask before
     // it replaces a file that is there (set when the document is renamed).
     void confirmOverwriteOnNextSave() { m_confirmOverwrite = true; }
@@ -114,6 +116,12 @@ public:
     // Called by the frame window each time this window has become the active one.
     void FormActivate();
 
+signals:
+    // The text changed or a key marked it modified.
+    void edited();
+    // Saved, or taken as unchanged (a new document with its template).
+    void markedUnmodified();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -123,7 +131,6 @@ private:
     void SynEdit1KeyDown(int& key, Qt::KeyboardModifiers shift);
     void SynEdit1KeyPress(QChar& key);
     void SynEdit1SpecialLineColors(int line, bool& special, TColor& foreground, TColor& background);
-    void markModified();
     // "File aldready exists, overwrite ?": true for Yes.
     bool confirmOverwrite();
     bool writeTo(const QString& path);
