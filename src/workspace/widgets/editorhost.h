@@ -30,6 +30,8 @@ public:
     virtual QString filesFilter() const = 0;
     virtual int filesFilterCount() const = 0;
     virtual QString projectCatalog() const = 0;
+    // Where the export dialog starts; empty: the document's folder.
+    virtual QString exportDirectory() const { return {}; }
 
     // Check marks of the View menu that the window reads.
     virtual bool lineNumbersChecked() const = 0;
