@@ -31,6 +31,13 @@ class QTreeWidget;
 class QWidget;
 class TEditForm;
 class TProgRunFrm;
+class QPrinter;
+class TPrintPreviewFrm;
+class TSynEditPrint;
+class TSpellCheckFrm;
+class TSynSpellCheck;
+class TTipWindowFrm;
+enum class SpellAction;
 class ToolPages;
 
 // The frame window: the left tool pages with the file panel, the MDI area
@@ -117,6 +124,28 @@ public:
     QMenu* PopupMenu3 = nullptr;
     QMenu* Customlanguages2 = nullptr;
 
+    // Printing, preview and export.
+    std::unique_ptr<TSynEditPrint> SynEditPrint1;
+    QPointer<TPrintPreviewFrm> PrintPreviewFrm;
+    void SkrivUt(); // SkrivUt: print out (prepares the print engine and the preview)
+    void Print1Click();
+    void PrinterSetup1Click();
+    void ForhndVisning1Click(); // ForhndVisning: print preview
+    void RTFfiltekst1Click();
+    void HTML3Click();
+
+    // Statistics, spell checking and the tip of the day.
+    TSynSpellCheck* SpellChecker1 = nullptr;
+    QPointer<TSpellCheckFrm> SpellCheckFrm;
+    void Statistics1Click();
+    void Spellcheck1Click();
+    void SpellChecker1CheckWord(const QString& word, const QStringList& suggestions, QString& correctWord,
+                                SpellAction& action);
+    void SpellChecker1Done();
+    void ipoftheday1Click();
+    // The [SpellCheck] switches and underline colour, applied to the checker.
+    void ApplySpellCheckOptions();
+
     // Menus and panels by document kind.
     void EnableMainMenu();
     void DisableMainMenu();
@@ -167,6 +196,7 @@ public:
     QString filesFilter() const override;
     int filesFilterCount() const override;
     QString projectCatalog() const override { return ProjectCatalog; }
+    QString exportDirectory() const override { return m_workingDirs.exportDialog; }
     bool lineNumbersChecked() const override;
     bool completionProposalChecked() const override;
     bool autocompletionChecked() const override;
@@ -185,6 +215,12 @@ private:
     void wireHistory();
     void wireCompiler();
     void wireRunner();
+    void wirePrinting();
+    void wireUtilities();
+    void setUpSpellChecker(); // the one-shot start step
+    TTipWindowFrm* showTipOfTheDay();
+    QPrinter& printer();
+    bool printWithDialog(TEditForm* editor);
     // One compile at a time, the document saved, a kit named; else none.
     std::optional<KitCommands::KitSettings> beginCompile(TEditForm* editor, const QString& noKitMessage);
     void runJava(const KitCommands::KitSettings& settings);
@@ -216,4 +252,5 @@ private:
     ReopenMenuItems m_reopen;
     bool m_compiling = false;
     WorkingDirectories m_workingDirs;
+    std::unique_ptr<QPrinter> m_printer;
 };
