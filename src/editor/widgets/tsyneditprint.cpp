@@ -154,6 +154,18 @@ int TSynEditPrint::PageCount()
     return std::max(1, int((m_rows.size() + std::size_t(m_rowsPerPage) - 1) / std::size_t(m_rowsPerPage)));
 }
 
+int TSynEditPrint::linesPerPage()
+{
+    layout();
+    return m_rowsPerPage;
+}
+
+int TSynEditPrint::printedLineCount()
+{
+    layout();
+    return int(m_rows.size());
+}
+
 void TSynEditPrint::layout()
 {
     if (m_laidOut)

@@ -92,6 +92,10 @@ public:
     QSizeF pageSizeDots() const;
 
     int PageCount();
+    // Printed lines on a full page, and in the whole document (a wrapped
+    // line takes several).
+    int linesPerPage();
+    int printedLineCount();
     // Paints page `pageNumber` (1-based) with the page's top left corner at
     // the painter's origin, in printer dots.
     void paintPage(QPainter& painter, int pageNumber);

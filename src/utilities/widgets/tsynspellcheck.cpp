@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <algorithm>
@@ -62,11 +63,14 @@ Result<void> TSynSpellCheck::LoadDictionary(const QString& language)
     SpellDictionary loaded;
     if (Result<void> r = loaded.addWordListFile(path); !r)
         return r;
-    const QString user = userDictionaryFileOf(UserDirectory, language);
+    // The language as the file names it, so "english" and "English" share
+    // one user dictionary.
+    const QString canonical = dictionaryLanguages({QFileInfo(path).fileName()}).value(0, language.trimmed());
+    const QString user = userDictionaryFileOf(UserDirectory, canonical);
     if (QFile::exists(user))
         loaded.addWordListFile(user); // an unreadable user list leaves the main one
     m_dictionary = std::move(loaded);
-    m_language = language.trimmed();
+    m_language = canonical;
     checkVisibleLines();
     return {};
 }

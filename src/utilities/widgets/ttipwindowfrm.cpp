@@ -4,7 +4,6 @@
 #include "settings/widgets/jpegimage.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -123,10 +122,10 @@ void TTipWindowFrm::GetTipNr()
     }
 }
 
-void TTipWindowFrm::closeEvent(QCloseEvent* event)
+void TTipWindowFrm::done(int result)
 {
     FormClose();
-    QDialog::closeEvent(event);
+    QDialog::done(result);
 }
 
 void TTipWindowFrm::FormClose()

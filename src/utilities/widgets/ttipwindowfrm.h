@@ -37,8 +37,9 @@ public:
 
     void GetTipNr(); // GetTipNr: show the next tip
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
+    // However it closes (button, Escape, the title bar), the check box is
+    // written.
+    void done(int result) override;
 
 private:
     void FormCreate(const QString& tipsPath);
