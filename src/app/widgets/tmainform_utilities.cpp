@@ -130,7 +130,7 @@ void TMainForm::Statistics1Click()
     StatisticsWindow* window = nullptr;
     switch (kind) {
     case StatisticsKind::Java:
-        window = new TStatisticsFrm(countStatistics(lines, kind), 0, this);
+        window = new TStatisticsFrm(countStatistics(lines, kind), int(FinnKlasseNavnene().size()), this);
         break;
     case StatisticsKind::Html:
         window = new TStatisticsHTMLFrm(countStatistics(lines, kind), this);
