@@ -220,9 +220,12 @@ QStringList SpellDictionary::suggestions(QStringView word, int maximum) const
     std::vector<Candidate> candidates;
     QSet<QString> seen;
     for (const QString& w : m_bySound.value(code)) {
-        const QString shown = isAllCapitals(asked) ? w.toUpper()
-                              : isCapitalized(asked) && !w.isEmpty() ? w.left(1).toUpper() + w.mid(1)
-                                                                     : w;
+        QString shown = isAllCapitals(asked) ? w.toUpper()
+                        : isCapitalized(asked) && !w.isEmpty() ? w.left(1).toUpper() + w.mid(1)
+                                                               : w;
+        // Only a form the look-up accepts: "AIs" stays "AIs" for "AIZ".
+        if (shown != w && !contains(shown))
+            shown = w;
         if (shown == asked || seen.contains(shown))
             continue;
         seen.insert(shown);

@@ -59,6 +59,8 @@ TEST(SpellDictionary, SuggestionsAreRankedByEditDistance)
     EXPECT_EQ(d.suggestions(u"Recieve", 2), (QStringList{"Receive", "Recife"}));
     EXPECT_EQ(d.suggestions(u"RECIEVE", 1), (QStringList{"RECEIVE"}));
     EXPECT_TRUE(d.suggestions(u"zzz").isEmpty());
+    // Only forms the look-up accepts: "AIS" would be reported again.
+    EXPECT_EQ(dictionaryOf("AIs\n").suggestions(u"AIZ"), QStringList{"AIs"});
 }
 
 TEST(SpellDictionary, AnyBytesReadAsWordsOrSkipped)
