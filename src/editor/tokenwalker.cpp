@@ -20,7 +20,15 @@ void TokenWalker::setLine(const QString& line, int lineNumber)
 {
     m_line = line;
     m_wide = !fitsInLatin1(line);
-    m_bytes = m_wide ? line.toUtf8() : line.toLatin1();
+    if (m_wide) {
+        m_bytes = line.toUtf8();
+    } else {
+        // Into the buffer of the line before: no allocation per line.
+        m_bytes.resize(line.size());
+        char* out = m_bytes.data();
+        for (QChar c : line)
+            *out++ = char(c.unicode());
+    }
     if (m_wide) {
         // Character index of every byte offset. Continuation bytes map to
         // the character they belong to, so a token boundary inside one still

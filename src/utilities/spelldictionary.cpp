@@ -3,6 +3,7 @@
 #include "editor/linestore.h"
 
 #include <QFileInfo>
+#include <QSet>
 
 #include <algorithm>
 #include <cstring>
@@ -43,6 +44,14 @@ bool isApostrophe(QChar c)
     return c == u'\'' || c == u'`' || c == u'\u00B4' || c == u'\u2019';
 }
 
+bool hasOtherApostrophes(QStringView word)
+{
+    for (QChar c : word)
+        if (isApostrophe(c) && c != u'\'')
+            return true;
+    return false;
+}
+
 QString normalizedApostrophes(QStringView word)
 {
     QString w = word.toString();
@@ -52,14 +61,33 @@ QString normalizedApostrophes(QStringView word)
     return w;
 }
 
-bool isCapitalized(const QString& word)
+bool isCapitalized(QStringView word)
 {
-    return !word.isEmpty() && word[0].isUpper() && word.mid(1) == word.mid(1).toLower();
+    if (word.isEmpty() || !word[0].isUpper())
+        return false;
+    for (QChar c : word.mid(1))
+        if (c.isUpper())
+            return false;
+    return true;
 }
 
-bool isAllCapitals(const QString& word)
+bool isAllCapitals(QStringView word)
 {
-    return word.size() > 1 && word == word.toUpper() && word != word.toLower();
+    bool letter = false;
+    for (QChar c : word) {
+        if (c.isLower())
+            return false;
+        letter = letter || c.isUpper();
+    }
+    return word.size() > 1 && letter;
+}
+
+bool isAllLower(QStringView word)
+{
+    for (QChar c : word)
+        if (c.isUpper())
+            return false;
+    return true;
 }
 
 } // namespace
@@ -136,7 +164,7 @@ void SpellDictionary::addWordList(const QByteArray& bytes)
         if (e > s && e - s <= MaxWordLength * 4) {
             QString word = utf8 ? QString::fromUtf8(s, e - s) : QString::fromLatin1(s, e - s);
             if (word.size() <= MaxWordLength)
-                m_words.insert(normalizedApostrophes(word));
+                m_words.insert(hasOtherApostrophes(word) ? normalizedApostrophes(word) : word);
         }
         p = eol + 1;
     }
@@ -156,7 +184,7 @@ Result<void> SpellDictionary::addWordListFile(const QString& path)
 void SpellDictionary::addWord(const QString& word)
 {
     const QString w = normalizedApostrophes(word.trimmed());
-    if (w.isEmpty() || m_words.contains(w))
+    if (w.isEmpty() || has(w))
         return;
     m_words.insert(w);
     if (m_soundIndexBuilt)
@@ -170,28 +198,34 @@ void SpellDictionary::clear()
     m_soundIndexBuilt = false;
 }
 
-bool SpellDictionary::containsExactly(const QString& word) const
+bool SpellDictionary::containsExactly(QStringView word) const
 {
-    if (m_words.contains(word))
+    if (has(word))
         return true;
-    const QString lower = word.toLower();
-    if (lower != word && m_words.contains(lower))
+    if (isAllLower(word))
+        return false;
+    const QString lower = word.toString().toLower();
+    if (has(lower))
         return true;
     if (isAllCapitals(word)) {
         QString capitalized = lower;
         capitalized[0] = capitalized[0].toUpper();
-        return m_words.contains(capitalized);
+        return has(capitalized);
     }
     return false;
 }
 
 bool SpellDictionary::contains(QStringView word) const
 {
-    const QString w = normalizedApostrophes(word);
-    if (containsExactly(w))
+    QString normalized;
+    if (hasOtherApostrophes(word)) {
+        normalized = normalizedApostrophes(word);
+        word = normalized;
+    }
+    if (containsExactly(word))
         return true;
-    if (w.size() > 2 && w.endsWith(QLatin1String("'s"), Qt::CaseInsensitive))
-        return containsExactly(w.chopped(2));
+    if (word.size() > 2 && word.endsWith(QLatin1String("'s"), Qt::CaseInsensitive))
+        return containsExactly(word.chopped(2));
     return false;
 }
 

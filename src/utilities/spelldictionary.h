@@ -4,9 +4,10 @@
 
 #include <QByteArray>
 #include <QHash>
-#include <QSet>
 #include <QString>
 #include <QStringList>
+
+#include <unordered_set>
 
 // The American Soundex code of a word: its first letter and three digits
 // ("R210" for both "receive" and "recieve"); empty when it has no letter.
@@ -41,10 +42,20 @@ public:
     static constexpr int MaxWordLength = 100;
 
 private:
-    bool containsExactly(const QString& word) const;
+    // Looked up by QStringView: no string is made for a word found as it is.
+    struct WordHash {
+        using is_transparent = void;
+        std::size_t operator()(QStringView w) const { return qHash(w); }
+    };
+    struct WordEqual {
+        using is_transparent = void;
+        bool operator()(QStringView a, QStringView b) const { return a == b; }
+    };
+    bool containsExactly(QStringView word) const;
+    bool has(QStringView word) const { return m_words.find(word) != m_words.end(); }
     void buildSoundIndex() const;
 
-    QSet<QString> m_words;
+    std::unordered_set<QString, WordHash, WordEqual> m_words;
     // Soundex code -> words, built on the first request for suggestions.
     mutable QHash<QString, QStringList> m_bySound;
     mutable bool m_soundIndexBuilt = false;

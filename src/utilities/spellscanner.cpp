@@ -3,49 +3,10 @@
 #include "editor/tokenwalker.h"
 #include "editor/tsyncustomhighlighter.h"
 
-namespace {
-
-bool isApostrophe(QChar c)
-{
-    return c == u'\'' || c == u'`' || c == u'\u00B4' || c == u'\u2019';
-}
-
-bool isWordChar(QChar c)
-{
-    return c.isLetterOrNumber() || c.isMark();
-}
-
-} // namespace
-
 std::vector<WordSpan> wordsIn(QStringView text, const SpellOptions& options)
 {
     std::vector<WordSpan> words;
-    const qsizetype n = text.size();
-    qsizetype i = 0;
-    while (i < n) {
-        if (!isWordChar(text[i])) {
-            ++i;
-            continue;
-        }
-        const qsizetype start = i;
-        bool letter = false, digit = false;
-        while (i < n) {
-            const QChar c = text[i];
-            if (isWordChar(c)) {
-                letter = letter || c.isLetter();
-                digit = digit || c.isDigit();
-                ++i;
-            } else if (isApostrophe(c) && i + 1 < n && text[i + 1].isLetter() && i > start) {
-                ++i; // an apostrophe between letters belongs to the word
-            } else {
-                break;
-            }
-        }
-        const int length = int(i - start);
-        if (!letter || (digit && options.IgnoreWordsWithNum) || (length == 1 && options.IgnoreSingleChar))
-            continue;
-        words.push_back({int(start), length});
-    }
+    forEachWord(text, options, [&words](int start, int length) { words.push_back({start, length}); });
     return words;
 }
 
@@ -81,20 +42,23 @@ void SpellScanner::setState(int state)
         m_highlighter->SetRange(state);
 }
 
-std::vector<WordSpan> SpellScanner::wordsOfLine(const QString& line, int lineNumber)
+const std::vector<WordSpan>& SpellScanner::wordsOfLine(const QString& line, int lineNumber)
 {
-    if (!m_highlighter)
-        return wordsIn(line, m_options);
-    std::vector<WordSpan> words;
+    m_words.clear();
+    auto add = [this](int offset) {
+        return [this, offset](int start, int length) { m_words.push_back({offset + start, length}); };
+    };
+    if (!m_highlighter) {
+        forEachWord(line, m_options, add(0));
+        return m_words;
+    }
     TokenWalker& walker = *m_walker;
     for (walker.setLine(line, lineNumber); !walker.eol(); walker.next()) {
         const TSynHighlighterAttributes* a = walker.attribute();
-        if (!a || !m_checked[std::size_t(a->index())] || walker.length() == 0)
-            continue;
-        for (const WordSpan& w : wordsIn(walker.text(), m_options))
-            words.push_back({walker.start() + w.start, w.length});
+        if (a && m_checked[std::size_t(a->index())] && walker.length() > 0)
+            forEachWord(walker.text(), m_options, add(walker.start()));
     }
-    return words;
+    return m_words;
 }
 
 int countUnknownWords(const QStringList& lines, TSynCustomHighlighter* highlighter, const SpellOptions& options,

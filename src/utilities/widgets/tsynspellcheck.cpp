@@ -228,8 +228,11 @@ void TSynSpellCheck::checkLines(int first, int last)
     SpellScanner scanner(highlighter, m_options);
     scanner.reset();
     if (highlighter && first > 0) {
-        // The styler keeps each line's end state; style up to here first.
-        view->SendScintilla(S::SCI_COLOURISE, 0, view->SendScintilla(S::SCI_GETLINEENDPOSITION, last));
+        // The styler keeps each line's end state; style up to here first,
+        // from where styling stopped (Scintilla counts a colourise request as
+        // a change from its start: from 0 it would restyle the whole text).
+        view->SendScintilla(S::SCI_COLOURISE, view->SendScintilla(S::SCI_GETENDSTYLED),
+                            view->SendScintilla(S::SCI_GETLINEENDPOSITION, last));
         scanner.setState(int(view->SendScintilla(S::SCI_GETLINESTATE, first - 1)));
     }
     view->SendScintilla(S::SCI_SETINDICATORCURRENT, kIndicator);
