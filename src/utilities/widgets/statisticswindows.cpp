@@ -28,6 +28,8 @@ StatisticsWindow::StatisticsWindow(const QString& caption, const DocumentStatist
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     QGroupBox* editor = addGroup(QStringLiteral("Editor:"));
+    // Wide enough for the caption in the title bar.
+    editor->setMinimumWidth(fontMetrics().horizontalAdvance(caption) + 120);
     WordsLabel = addCount(editor, QStringLiteral("Words:"), "WordsLabel", counts.words);
     LettersLabel = addCount(editor, QStringLiteral("Letters:"), "LettersLabel", counts.letters);
     Label19 = addCount(editor, QStringLiteral("Lines:"), "Label19", counts.lines);
