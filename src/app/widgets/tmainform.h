@@ -90,7 +90,9 @@ public:
     // once the tool runs.
     QString CompileFile(const KitCommands::KitCommand& command, QString* failure,
                         const std::function<void()>& started = {});
-    void AnalyseOutput(const QString& fileName);
+    void AnalyseOutput(const QString& compiledPath);
+    // A row of the list leads to its line in its own file.
+    void KompilerErrorsDblClick();
     void SelectErrorLine(TEditForm* editor);
     // Running.
     QPointer<TProgRunFrm> RunWindow; // the console of the last run
@@ -161,12 +163,15 @@ public:
     void setErrorLineActive(bool active) override;
     bool closingFromList() const override { return ClosingFromList; }
     void setClosingFromList(bool closing) override { ClosingFromList = closing; }
+    TEditForm* editorNamed(const QString& name) const override;
     void RemoveItemFromList(const QString& caption) override;
     void OppdaterListeView(const QString& newCaption, const QString& oldCaption) override;
     void AddFileToHist(const QString& path) override;
     QString filesFilter() const override;
     int filesFilterCount() const override;
     QString projectCatalog() const override { return ProjectCatalog; }
+    QString workingFolder() const override { return m_workingDirs.saveAsDialog; }
+    QString browsedFolder() const override;
     bool lineNumbersChecked() const override;
     bool completionProposalChecked() const override;
     bool autocompletionChecked() const override;
@@ -177,6 +182,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildLayout();
@@ -187,7 +193,9 @@ private:
     void wireRunner();
     // One compile at a time, the document saved, a kit named; else none.
     std::optional<KitCommands::KitSettings> beginCompile(TEditForm* editor, const QString& noKitMessage);
-    void runJava(const KitCommands::KitSettings& settings);
+    void runJava(const KitCommands::KitSettings& settings, TEditForm* editor);
+    // A second compile or run while javac or the applet viewer runs.
+    void reportBusy();
     // LoadLangData with the definition already read.
     void applyLangData(const CustomLanguageDefinition& definition, bool withSample);
     void runApplet(const KitCommands::KitSettings& settings, const QString& path);
@@ -208,6 +216,8 @@ private:
     void showAbout();
     void reportError(const QString& message);
     void openFromPanel(const QString& path);
+    // Brings an editor window to the front, restored when it was minimized.
+    void activateEditor(TEditForm* editor);
 
     QWidget* m_leftPanel = nullptr;
     QSplitter* m_splitter1 = nullptr;
