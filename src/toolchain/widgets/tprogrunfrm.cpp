@@ -92,7 +92,7 @@ TProgRunFrm::TProgRunFrm(KitCommands::KitCommand command, const QString& fileNam
 
     m_runner = new TRunnerThread(std::move(command), this);
     m_turnTimer = new QTimer(this);
-    m_turnTimer->setInterval(TurnIntervalMs);
+    m_turnTimer->setInterval(0);
     connect(m_turnTimer, &QTimer::timeout, this, &TProgRunFrm::takeRunnerEvents);
     // Output that comes while the window is idle shows at once.
     connect(
@@ -156,52 +156,79 @@ void TProgRunFrm::takeRunnerEvents()
     if (m_inbox.empty())
         for (TRunnerThread::Event& event : m_runner->takeEvents())
             m_inbox.push_back(std::move(event));
-    QElapsedTimer turn;
-    turn.start();
     QTextDocument* doc = RichEdit1->document();
-    // One edit of the document per turn: the pane lays itself out once.
     // Output is no step the user can undo; nor does the undo history grow
     // with it.
     doc->setUndoRedoEnabled(false);
-    // The document reports the turn's changes when the edit ends; they are
-    // the program's, not the user's.
     m_appending = true;
-    QTextCursor end(doc);
-    end.beginEditBlock();
-    while (!m_inbox.empty() && turn.elapsed() < SliceMs) {
-        const TRunnerThread::Event event = std::move(m_inbox.front());
-        m_inbox.pop_front();
-        handle(event);
+    // A turn either drops old lines or shows new ones, never both: each
+    // costs about a slice.
+    if (doc->blockCount() > MaxConsoleLines + DropStepLines) {
+        dropOldLines();
+    } else {
+        QElapsedTimer turn;
+        turn.start();
+        // One edit of the document per turn: the pane lays itself out once.
+        // The document reports the turn's changes when the edit ends; they
+        // are the program's, not the user's.
+        QTextCursor end(doc);
+        end.beginEditBlock();
+        while (!m_inbox.empty() && turn.elapsed() < SliceMs) {
+            if (m_inbox.front().kind == TRunnerThread::Event::Kind::Entry) {
+                appendEntry(takeEntries());
+                continue;
+            }
+            const TRunnerThread::Event event = std::move(m_inbox.front());
+            m_inbox.pop_front();
+            handle(event);
+        }
+        end.endEditBlock();
     }
-    dropOldLines(end);
-    end.endEditBlock();
     m_appending = false;
     doc->setUndoRedoEnabled(true);
     if (!RichEdit1->textCursor().hasSelection()) {
         RichEdit1->moveCursor(QTextCursor::End);
         RichEdit1->ensureCursorVisible();
     }
-    // More waiting: the next turn comes after a pause that leaves the
-    // window free for the user.
-    if (!m_inbox.empty() || m_runner->hasEvents())
+    // More waiting: the next turn comes once the events that queued up
+    // meanwhile (the user's keys, painting) have had theirs.
+    if (!m_inbox.empty() || m_runner->hasEvents() || doc->blockCount() > MaxConsoleLines + DropStepLines)
         m_turnTimer->start();
     else
         m_turnTimer->stop();
 }
 
-void TProgRunFrm::dropOldLines(QTextCursor& cursor)
+void TProgRunFrm::dropOldLines()
 {
-    // Lines are dropped in large steps, so the cost of removing text at the
-    // start of the pane is spread over many lines of output.
+    // Lines are dropped in steps, each an edit of its own: the pane then
+    // looks again at its first lines only, not at all it holds (measured:
+    // removing the top lines in the same edit as the new output made the
+    // pane walk every line it keeps).
     QTextDocument* doc = RichEdit1->document();
-    if (doc->blockCount() <= MaxConsoleLines + MaxConsoleLines / 2)
+    if (doc->blockCount() <= MaxConsoleLines + DropStepLines)
         return;
     const QTextBlock keep = doc->findBlockByNumber(doc->blockCount() - MaxConsoleLines);
-    cursor.setPosition(0);
+    QTextCursor cursor(doc);
+    cursor.beginEditBlock();
     cursor.setPosition(keep.position(), QTextCursor::KeepAnchor);
     cursor.removeSelectedText();
     m_outputEnd = qMax(0, m_outputEnd - keep.position());
-    cursor.movePosition(QTextCursor::End);
+    cursor.endEditBlock();
+}
+
+QString TProgRunFrm::takeEntries()
+{
+    // Consecutive entries go into the pane as one insert: the cost of an
+    // insert hardly grows with its length.
+    QString joined = std::move(m_inbox.front().text);
+    m_inbox.pop_front();
+    while (!m_inbox.empty() && m_inbox.front().kind == TRunnerThread::Event::Kind::Entry &&
+           joined.size() < MaxInsertChars) {
+        joined += QLatin1Char('\n');
+        joined += m_inbox.front().text;
+        m_inbox.pop_front();
+    }
+    return joined;
 }
 
 void TProgRunFrm::handle(const TRunnerThread::Event& event)

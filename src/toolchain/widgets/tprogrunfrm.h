@@ -36,13 +36,15 @@ public:
 
     TRunnerThread* runner() const { return m_runner; }
 
-    // The pane keeps at least this many of the last lines, at most half as
-    // many again; older ones are dropped.
+    // The pane keeps at least this many of the last lines; older ones are
+    // dropped DropStepLines at a time.
     static constexpr int MaxConsoleLines = 50000;
-    // The longest a turn of showing output may take, and the pause between
-    // turns while output keeps coming.
+    // The longest a turn of showing output may take; while output keeps
+    // coming, turns follow each other with the user's events in between.
     static constexpr int SliceMs = 15;
-    static constexpr int TurnIntervalMs = 30;
+    // Entries joined into one insert (more would overrun a slice).
+    static constexpr qsizetype MaxInsertChars = 32 * 1024;
+    static constexpr int DropStepLines = MaxConsoleLines / 10;
 
     void Timer1Timer();
     // Enter in the pane: the last line's input goes to the program.
@@ -70,7 +72,8 @@ private:
     void appendEntry(const QString& text, bool partial = false);
     void enterPressed();
     void cascadeFromOtherConsoles();
-    void dropOldLines(QTextCursor& cursor);
+    QString takeEntries();
+    void dropOldLines();
     void trackUserEdit(int position, int removed, int added);
 
     TRunnerThread* m_runner = nullptr;
