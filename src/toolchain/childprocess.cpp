@@ -1,10 +1,17 @@
 #include "toolchain/childprocess.h"
 
+#include "toolchain/processgroups.h"
+
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QMutexLocker>
 #include <QProcess>
+
+#include <csignal>
+#include <sys/prctl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -21,16 +28,32 @@ QString systemReason(const QProcess& process)
     return reason;
 }
 
+qint64 nowMs()
+{
+    static QElapsedTimer clock = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return clock.elapsed();
+}
+
 } // namespace
 
 ChildProcess::ChildProcess(ChildUser user) : m_reader(user), m_process(std::make_unique<QProcess>()) {}
 
 ChildProcess::~ChildProcess()
 {
+    const qint64 group = m_group;
+    // Whatever of the child's group still runs (the child itself when it
+    // was not waited for, or what it left behind) ends with it.
+    if (ProcessGroups::alive(group))
+        ProcessGroups::signal(group, SIGKILL);
     if (m_process->state() != QProcess::NotRunning) {
         m_process->kill();
         m_process->waitForFinished(1000);
     }
+    ProcessGroups::remove(group);
 }
 
 Result<void> ChildProcess::start(const ChildCommand& command)
@@ -41,11 +64,23 @@ Result<void> ChildProcess::start(const ChildCommand& command)
                 .arg(QDir::toNativeSeparators(command.program), QDir::toNativeSeparators(command.workDir)));
     m_process->setProcessChannelMode(QProcess::MergedChannels);
     m_process->setWorkingDirectory(command.workDir);
+    const pid_t parent = ::getpid();
+    m_process->setChildProcessModifier([parent] {
+        // A group of its own, so stopping it reaches what it starts too.
+        ::setpgid(0, 0);
+        // Killed with the thread that started it, should this program die
+        // without ending it; too late when the program is already gone.
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != parent)
+            ::_exit(127);
+    });
     m_process->start(command.program, command.arguments);
     if (!m_process->waitForStarted(-1))
         return Result<void>::failure(QStringLiteral("Could not start %1: %2")
                                          .arg(QDir::toNativeSeparators(command.program), systemReason(*m_process)));
     m_started = true;
+    m_group = m_process->processId();
+    ProcessGroups::add(m_group);
     return {};
 }
 
@@ -59,6 +94,7 @@ Chunk ChildProcess::read(int timeoutMs)
     QDeadlineTimer deadline(timeoutMs < 0 ? QDeadlineTimer::Forever : QDeadlineTimer(timeoutMs));
     for (;;) {
         sendQueuedInput();
+        escalateStop();
         Chunk chunk = m_reader.take(*m_process, ended());
         if (chunk.kind != Chunk::Kind::Waiting)
             return chunk;
@@ -78,17 +114,57 @@ void ChildProcess::write(QByteArrayView bytes)
     m_queuedInput.append(bytes);
 }
 
+void ChildProcess::closeInput()
+{
+    QMutexLocker lock(&m_inputMutex);
+    m_closeInput = true;
+}
+
 void ChildProcess::sendQueuedInput()
 {
     QByteArray input;
+    bool close = false;
     {
         QMutexLocker lock(&m_inputMutex);
         input.swap(m_queuedInput);
+        close = m_closeInput;
     }
-    if (input.isEmpty() || ended())
+    if (ended() || m_inputClosed)
         return;
-    m_process->write(input);
-    m_process->waitForBytesWritten(0);
+    if (!input.isEmpty()) {
+        m_process->write(input);
+        m_process->waitForBytesWritten(0);
+    }
+    if (close) {
+        // Closed once what is written so far has gone.
+        m_process->closeWriteChannel();
+        m_inputClosed = true;
+    }
+}
+
+void ChildProcess::stop()
+{
+    int expected = 0;
+    if (!m_started || !m_stopStep.compare_exchange_strong(expected, 1))
+        return;
+    m_stopSince = nowMs();
+    ProcessGroups::signal(m_group, SIGINT);
+}
+
+void ChildProcess::escalateStop()
+{
+    const int step = m_stopStep;
+    if (step == 0 || step == 3)
+        return;
+    const qint64 since = nowMs() - m_stopSince;
+    const int due = since >= 2 * StopStepMs ? 3 : since >= StopStepMs ? 2 : 1;
+    if (due == step)
+        return;
+    m_stopStep = due;
+    // Only what still runs is signalled (alive() reads /proc: only when a
+    // step is due).
+    if (ProcessGroups::alive(m_group))
+        ProcessGroups::signal(m_group, due == 2 ? SIGTERM : SIGKILL);
 }
 
 std::optional<int> ChildProcess::exitCode() const

@@ -71,11 +71,16 @@ QByteArray ConsoleBuffer::enterPressed(QStringView lastLine)
 
 QByteArray ConsoleBuffer::lineToSend(QStringView line)
 {
-    // The program reads in the locale's encoding, as it writes.
-    QStringEncoder encoder(QStringEncoder::System);
-    QByteArray bytes = encoder.encode(trimControls(line));
+    QByteArray bytes = textToSend(trimControls(line));
     bytes.append("\r\n", 2);
     return bytes;
+}
+
+QByteArray ConsoleBuffer::textToSend(QStringView text)
+{
+    // The program reads in the locale's encoding, as it writes.
+    QStringEncoder encoder(QStringEncoder::System);
+    return encoder.encode(text);
 }
 
 QString ConsoleBuffer::trimControls(QStringView text)

@@ -60,6 +60,9 @@ public:
 
     // The trimmed line and CR LF, whatever its length.
     static QByteArray lineToSend(QStringView line);
+    // Text as it stands, in the bytes the program reads (end of input sends
+    // what is typed without a line end).
+    static QByteArray textToSend(QStringView text);
     // Removes blanks and control characters (up to U+0020) at both ends.
     static QString trimControls(QStringView text);
     // An entry as shown: blank lines at the start and blanks and controls at

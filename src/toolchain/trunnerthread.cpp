@@ -50,6 +50,33 @@ void TRunnerThread::sendBytes(const QByteArray& bytes)
         m_earlyInput += bytes;
 }
 
+void TRunnerThread::closeInput()
+{
+    QMutexLocker lock(&m_inputMutex);
+    if (m_inputClosed)
+        return;
+    m_inputClosed = true;
+    if (m_child)
+        m_child->closeInput();
+    else
+        m_closeEarly = true;
+}
+
+void TRunnerThread::Stop()
+{
+    QMutexLocker lock(&m_inputMutex);
+    if (m_child)
+        m_child->stop();
+    else
+        m_stopEarly = true;
+}
+
+qint64 TRunnerThread::processGroup()
+{
+    QMutexLocker lock(&m_inputMutex);
+    return m_child ? m_child->processGroup() : 0;
+}
+
 std::vector<TRunnerThread::Event> TRunnerThread::takeEvents()
 {
     QMutexLocker lock(&m_eventMutex);
@@ -66,11 +93,14 @@ bool TRunnerThread::hasEvents()
     return !m_events.empty();
 }
 
-void TRunnerThread::waitForRoom()
+void TRunnerThread::waitForRoom(ChildProcess* child)
 {
     QMutexLocker lock(&m_eventMutex);
-    while (m_queuedChars > MaxQueuedChars && !isInterruptionRequested())
+    while (m_queuedChars > MaxQueuedChars && !isInterruptionRequested()) {
         m_drained.wait(&m_eventMutex, PollMs);
+        if (child)
+            child->escalateStop();
+    }
 }
 
 void TRunnerThread::push(Event event)
@@ -100,6 +130,15 @@ void TRunnerThread::run()
 void TRunnerThread::RunProcess()
 {
     ChildProcess child(ChildUser::ConsoleRun);
+    {
+        QMutexLocker lock(&m_inputMutex);
+        if (m_stopEarly) {
+            m_inputClosed = true;
+            lock.unlock();
+            post({Event::Kind::Ended, {}});
+            return;
+        }
+    }
     const Result<void> started =
         child.start({CommandLine.program, CommandLine.arguments, CommandLine.workingDirectory});
     if (started) {
@@ -109,6 +148,10 @@ void TRunnerThread::RunProcess()
             if (!m_earlyInput.isEmpty())
                 child.write(m_earlyInput);
             m_earlyInput.clear();
+            if (m_closeEarly)
+                child.closeInput();
+            if (m_stopEarly)
+                child.stop();
         }
         while (!isInterruptionRequested()) {
             const Chunk chunk = child.read(PollMs);
@@ -118,7 +161,7 @@ void TRunnerThread::RunProcess()
                 continue;
             // Room is made before the console's pending text is locked: the
             // entry is queued under that lock, never waiting there.
-            waitForRoom();
+            waitForRoom(&child);
             m_console.addChunk(chunk.bytes, [this](QString entry) { push({Event::Kind::Entry, std::move(entry)}); });
         }
     } else {

@@ -54,6 +54,15 @@ public:
     // program has started reach it when it starts.
     void SendLine(const QString& text);
     void sendBytes(const QByteArray& bytes);
+    // End of input: the program's standard input closes after what was
+    // sent (Ctrl+D). Later input is dropped.
+    void closeInput();
+    // Stops the program and what it started: SIGINT, then SIGTERM and
+    // SIGKILL while it goes on (ChildProcess::stop). Its output is shown to
+    // the end as usual. Before the program has started, it never starts.
+    void Stop();
+    // The program's process group while it runs, else 0.
+    qint64 processGroup();
 
     // Everything queued since the last call, oldest first.
     std::vector<Event> takeEvents();
@@ -68,8 +77,9 @@ protected:
 
 private:
     void RunProcess();
-    // Blocks while the console lags more than MaxQueuedChars behind.
-    void waitForRoom();
+    // Blocks while the console lags more than MaxQueuedChars behind; a
+    // stop of `child` goes on meanwhile.
+    void waitForRoom(ChildProcess* child = nullptr);
     void push(Event event);
     void post(Event event); // waitForRoom, then push
 
@@ -78,7 +88,9 @@ private:
     QMutex m_inputMutex;
     ChildProcess* m_child = nullptr; // while the program runs
     QByteArray m_earlyInput;         // typed before it started
-    bool m_inputClosed = false;      // after it ended
+    bool m_closeEarly = false;       // end of input before it started
+    bool m_stopEarly = false;        // stopped before it started
+    bool m_inputClosed = false;      // after it ended, or Ctrl+D
 
     QMutex m_eventMutex;
     QWaitCondition m_drained;

@@ -11,6 +11,7 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -66,10 +67,21 @@ TProgRunFrm::TProgRunFrm(KitCommands::KitCommand command, const QString& fileNam
     command_(SelectAll, "SelectAll", "Select all", "edit-select-all", QKeySequence::SelectAll,
              [this] { RichEdit1->selectAll(); });
     command_(Undo, "Undo", "Undo", "edit-undo", QKeySequence::Undo, [this] { RichEdit1->undo(); });
+    buttons->addSpacing(8);
+    command_(Stop, "Stop", "Stop", "process-stop", QKeySequence(Qt::CTRL | Qt::Key_F2), [this] { StopClick(); });
+    Stop->setToolTip(QStringLiteral("Stop the program (Ctrl+F2)"));
     buttons->addStretch();
     // The menu lists the items in its own order, not the buttons'.
     for (int i : {0, 1, 3, 2, 4})
         PopupMenu1->addAction(items[i]);
+    PopupMenu1->addSeparator();
+    StopItem = items[5];
+    PopupMenu1->addAction(StopItem);
+    EndOfInputItem = PopupMenu1->addAction(QStringLiteral("End of input"));
+    EndOfInputItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    connect(EndOfInputItem, &QAction::triggered, this, [this] { EndOfInputClick(); });
+    // A double click on a line of a stack trace leads to its source.
+    RichEdit1->viewport()->installEventFilter(this);
     RichEdit1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(RichEdit1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { PopupMenu1->exec(RichEdit1->viewport()->mapToGlobal(p)); });
@@ -254,6 +266,9 @@ void TProgRunFrm::handle(const TRunnerThread::Event& event)
             appendEntry(rest);
         appendEntry(m_runner->console().finish());
         setWindowTitle(ConsoleBuffer::FinishedCaption);
+        Stop->setEnabled(false);
+        StopItem->setEnabled(false);
+        EndOfInputItem->setEnabled(false);
         if (isVisible()) {
             activateWindow();
             RichEdit1->setFocus();
@@ -341,13 +356,55 @@ void TProgRunFrm::Timer1Timer()
 bool TProgRunFrm::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == RichEdit1 && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             enterPressed();
             return true;
         }
+        // The pane has no use of its own for these two.
+        const QKeySequence pressed(key->keyCombination());
+        if (pressed == EndOfInputItem->shortcut()) {
+            EndOfInputClick();
+            return true;
+        }
+        if (pressed == StopItem->shortcut()) {
+            StopClick();
+            return true;
+        }
     }
+    if (watched == RichEdit1->viewport() && event->type() == QEvent::MouseButtonDblClick)
+        stackTraceClicked(static_cast<QMouseEvent*>(event)->position().toPoint());
     return QWidget::eventFilter(watched, event);
+}
+
+void TProgRunFrm::StopClick()
+{
+    if (!Finished)
+        m_runner->Stop();
+}
+
+void TProgRunFrm::EndOfInputClick()
+{
+    if (Finished)
+        return;
+    const QString typed = typedLine();
+    if (!typed.isEmpty())
+        m_runner->sendBytes(ConsoleBuffer::textToSend(typed));
+    m_runner->closeInput();
+    // What stands typed has gone to the program.
+    m_outputEnd = RichEdit1->document()->characterCount() - 1;
+    EndOfInputItem->setEnabled(false);
+}
+
+void TProgRunFrm::stackTraceClicked(const QPoint& pos)
+{
+    QTextBlock block = RichEdit1->cursorForPosition(pos).block();
+    // The line itself and the few after it: a "Caused by:" line leads to
+    // the first frame below it.
+    QStringList lines;
+    for (int i = 0; i < 64 && block.isValid(); ++i, block = block.next())
+        lines << block.text();
+    emit stackTraceActivated(lines);
 }
 
 void TProgRunFrm::closeEvent(QCloseEvent* event)

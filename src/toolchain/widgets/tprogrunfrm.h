@@ -30,7 +30,10 @@ public:
     QToolButton* Cut = nullptr;
     QToolButton* SelectAll = nullptr;
     QToolButton* Undo = nullptr;
+    QToolButton* Stop = nullptr;
     QMenu* PopupMenu1 = nullptr;
+    QAction* StopItem = nullptr;
+    QAction* EndOfInputItem = nullptr;
     QTimer* Timer1 = nullptr;
     bool Finished = false;
 
@@ -55,9 +58,22 @@ public:
     // Brings the window forward with the keyboard in the pane, the caret at
     // its end, where the program reads from.
     void takeFocus();
+    // Stop (button, popup, Ctrl+F2): the program and what it started are
+    // stopped (TRunnerThread::Stop); the caption becomes "Finished!" when
+    // its output has ended.
+    void StopClick();
+    // Ctrl+D: what is typed goes to the program without a line end and its
+    // input closes.
+    void EndOfInputClick();
+    // The folder of the source that was run, where a stack trace's files
+    // are looked for (the working folder is a package's root).
+    QString sourceFolder;
 
 signals:
     void outputEnded();
+    // A line of a stack trace was double-clicked: the pane's text from that
+    // line on (StackTrace::locationAt reads it).
+    void stackTraceActivated(const QStringList& linesFromThere);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -71,6 +87,7 @@ private:
     // leaves the typing on its line.
     void appendEntry(const QString& text, bool partial = false);
     void enterPressed();
+    void stackTraceClicked(const QPoint& pos);
     void cascadeFromOtherConsoles();
     QString takeEntries();
     void dropOldLines();

@@ -1,0 +1,135 @@
+// Stopping a program and what it started, ending its input, and ending
+// every program at quit: with real processes and real signals.
+#include "toolchain/childprocess.h"
+#include "toolchain/processgroups.h"
+#include "toolchain/trunnerthread.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace {
+
+bool processExists(qint64 pid)
+{
+    return ::kill(pid_t(pid), 0) == 0;
+}
+
+// Reads until End (or 30 s): the output and whether the end came.
+std::pair<QByteArray, bool> readToEnd(ChildProcess& child, const std::function<void(const QByteArray&)>& seen = {})
+{
+    QByteArray all;
+    QDeadlineTimer deadline(30000);
+    while (!deadline.hasExpired()) {
+        const Chunk chunk = child.read(50);
+        if (chunk.kind == Chunk::Kind::End)
+            return {all, true};
+        all += chunk.bytes;
+        if (seen && chunk.kind == Chunk::Kind::Data)
+            seen(all);
+    }
+    return {all, false};
+}
+
+// A shell that starts a `sleep` of its own, says its pid, then waits.
+QString parentAndChild(const QString& traps)
+{
+    return traps + "; sleep 1000 & echo \"child $!\"; while :; do sleep 0.05; done";
+}
+
+qint64 childPid(const QByteArray& output)
+{
+    const qsizetype at = output.indexOf("child ");
+    return at < 0 ? 0 : output.mid(at + 6, output.indexOf('\n', at) - at - 6).toLongLong();
+}
+
+TEST(ProcessGroups, StopSendsInterruptThenTerminateAndReachesWhatTheProgramStarted)
+{
+    ChildProcess child(ChildUser::ConsoleRun);
+    // Deaf to SIGINT, it reports both signals; SIGTERM ends it.
+    const QString script = parentAndChild("trap 'echo got INT' INT; trap 'echo got TERM; exit 3' TERM");
+    ASSERT_TRUE(child.start({"/bin/sh", {"-c", script}, QDir::tempPath()}));
+    bool stopped = false;
+    qint64 grandchild = 0;
+    const auto [output, ended] = readToEnd(child, [&](const QByteArray& all) {
+        grandchild = childPid(all);
+        if (grandchild && !stopped) {
+            stopped = true;
+            child.stop();
+        }
+    });
+    ASSERT_TRUE(ended) << output.toStdString();
+    const qsizetype interrupt = output.indexOf("got INT"), terminate = output.indexOf("got TERM");
+    EXPECT_TRUE(interrupt >= 0 && terminate > interrupt) << output.toStdString();
+    ASSERT_GT(grandchild, 0);
+    QDeadlineTimer gone(5000);
+    while (processExists(grandchild) && !gone.hasExpired())
+        QThread::msleep(10);
+    EXPECT_FALSE(processExists(grandchild));
+}
+
+TEST(ProcessGroups, AProgramDeafToInterruptAndTerminateIsKilled)
+{
+    ChildProcess child(ChildUser::ConsoleRun);
+    ASSERT_TRUE(child.start({"/bin/sh", {"-c", parentAndChild("trap '' INT TERM")}, QDir::tempPath()}));
+    bool stopped = false;
+    const auto [output, ended] = readToEnd(child, [&](const QByteArray& all) {
+        if (childPid(all) && !stopped) {
+            stopped = true;
+            child.stop();
+        }
+    });
+    EXPECT_TRUE(ended) << output.toStdString();
+    EXPECT_FALSE(ProcessGroups::alive(child.processGroup()));
+}
+
+TEST(ProcessGroups, EndingInputEndsAProgramThatReadsToTheEnd)
+{
+    TRunnerThread runner({"/bin/cat", {}, QDir::tempPath()});
+    runner.Wake();
+    runner.SendLine("one");
+    runner.sendBytes("two"); // typed and not ended by Enter
+    runner.closeInput();
+    runner.SendLine("after the end"); // dropped
+    QStringList shown;
+    QDeadlineTimer deadline(30000);
+    bool ended = false;
+    while (!ended && !deadline.hasExpired()) {
+        for (const TRunnerThread::Event& e : runner.takeEvents()) {
+            if (e.kind == TRunnerThread::Event::Kind::Ended)
+                ended = true;
+            else
+                shown << e.text;
+        }
+        QThread::msleep(5);
+    }
+    ASSERT_TRUE(ended);
+    EXPECT_EQ(shown, QStringList({"one"}));
+    EXPECT_EQ(runner.console().takeRest(), "two");
+}
+
+TEST(ProcessGroups, EndAllEndsEveryProgramStillRunning)
+{
+    ChildProcess polite(ChildUser::ConsoleRun), deaf(ChildUser::ConsoleRun);
+    ASSERT_TRUE(polite.start({"/bin/sh", {"-c", parentAndChild("true")}, QDir::tempPath()}));
+    ASSERT_TRUE(deaf.start({"/bin/sh", {"-c", "trap '' TERM; echo ready; while :; do sleep 0.05; done"}, QDir::tempPath()}));
+    // Both run and have said so.
+    bool pr = false, dr = false;
+    QDeadlineTimer deadline(30000);
+    while (!(pr && dr) && !deadline.hasExpired()) {
+        pr = pr || polite.read(20).bytes.contains("child");
+        dr = dr || deaf.read(20).bytes.contains("ready");
+    }
+    ASSERT_TRUE(pr && dr);
+    const std::vector<qint64> groups = ProcessGroups::all();
+    EXPECT_NE(std::find(groups.begin(), groups.end(), polite.processGroup()), groups.end());
+    EXPECT_EQ(ProcessGroups::endAll(300), 1); // the deaf one needed SIGKILL
+    EXPECT_FALSE(ProcessGroups::alive(polite.processGroup()));
+    EXPECT_FALSE(ProcessGroups::alive(deaf.processGroup()));
+}
+
+} // namespace
