@@ -2,6 +2,8 @@
 
 #include "toolchain/consolebuffer.h"
 
+#include <QRegularExpression>
+
 namespace JavaSource {
 
 bool FinnesMainFunc(const QStringList& lines)
@@ -55,6 +57,55 @@ QString FindMainClassName(int lineCount, const LineAt& lineAt)
     if (end < 0)
         end = header.size();
     return ConsoleBuffer::trimControls(header.mid(start, end - start));
+}
+
+QString packageName(const QStringList& lines)
+{
+    return packageName(int(lines.size()), [&lines](int i) { return lines.at(i); });
+}
+
+QString packageName(int lineCount, const LineAt& lineAt)
+{
+    // The text up to the first ';' with comments taken out; the declaration
+    // comes before anything else, so a few lines are read at most.
+    QString code;
+    bool inBlockComment = false;
+    for (int i = 0; i < lineCount && !code.contains(QLatin1Char(';')); ++i) {
+        const QString line = lineAt(i);
+        for (qsizetype c = 0; c < line.size(); ++c) {
+            if (inBlockComment) {
+                if (line.mid(c, 2) == QLatin1String("*/")) {
+                    inBlockComment = false;
+                    ++c;
+                }
+                continue;
+            }
+            if (line.mid(c, 2) == QLatin1String("/*")) {
+                inBlockComment = true;
+                ++c;
+                code += QLatin1Char(' ');
+                continue;
+            }
+            if (line.mid(c, 2) == QLatin1String("//"))
+                break;
+            code += line[c];
+            if (line[c] == QLatin1Char(';'))
+                break;
+        }
+        code += QLatin1Char(' ');
+        // Anything but the keyword first: no declaration to find.
+        const QString soFar = code.trimmed();
+        if (!soFar.isEmpty() && !QStringLiteral("package").startsWith(soFar.left(7)))
+            return {};
+    }
+    static const QRegularExpression declaration(QStringLiteral(
+        "^\\s*package\\s+([\\p{L}_$][\\p{L}\\p{N}_$]*(?:\\s*\\.\\s*[\\p{L}_$][\\p{L}\\p{N}_$]*)*)\\s*;"));
+    const QRegularExpressionMatch m = declaration.match(code);
+    if (!m.hasMatch())
+        return {};
+    QString name = m.captured(1);
+    name.remove(QRegularExpression(QStringLiteral("\\s")));
+    return name;
 }
 
 } // namespace JavaSource

@@ -28,4 +28,11 @@ bool FinnesMainFunc(int lineCount, const LineAt& lineAt);
 QString FindMainClassName(const QStringList& lines);
 QString FindMainClassName(int lineCount, const LineAt& lineAt);
 
+// The package the document declares ("a.b" for `package a.b;`), read as
+// Java reads it: the first thing in the file after blanks and comments.
+// Empty for the default package and for a declaration that is no valid
+// package name.
+QString packageName(const QStringList& lines);
+QString packageName(int lineCount, const LineAt& lineAt);
+
 } // namespace JavaSource

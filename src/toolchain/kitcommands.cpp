@@ -77,7 +77,21 @@ QString classNameOf(const QString& documentPath)
     return dot < 0 ? name : name.left(dot);
 }
 
-KitCommand javacCommand(const KitSettings& settings, const QString& documentPath)
+ClassLocation classLocation(const QString& documentPath, const QString& packageName)
+{
+    const QString folder = documentFolder(documentPath);
+    if (packageName.isEmpty())
+        return {folder, classNameOf(documentPath)};
+    const QString qualified = packageName + QLatin1Char('.') + classNameOf(documentPath);
+    const QString packagePath = QString(packageName).replace(QLatin1Char('.'), QLatin1Char('/'));
+    if (folder.endsWith(QLatin1Char('/') + packagePath)) {
+        const QString root = folder.left(folder.size() - packagePath.size() - 1);
+        return {root.isEmpty() ? QStringLiteral("/") : root, qualified};
+    }
+    return {folder, qualified};
+}
+
+KitCommand javacCommand(const KitSettings& settings, const QString& documentPath, const QString& packageName)
 {
     KitCommand c;
     c.program = toolPath(settings.javaBinDir, QStringLiteral("javac"));
@@ -87,23 +101,28 @@ KitCommand javacCommand(const KitSettings& settings, const QString& documentPath
         c.arguments << settings.debugGenOptions.split(blanks, Qt::SkipEmptyParts);
         c.arguments << QStringLiteral("-classpath") << settings.classPathDir;
     }
+    if (!packageName.isEmpty()) {
+        const QString root = classLocation(documentPath, packageName).root;
+        c.arguments << QStringLiteral("-d") << root << QStringLiteral("-sourcepath") << root;
+    }
     c.arguments << QFileInfo(documentPath).fileName();
     c.workingDirectory = documentFolder(documentPath);
     return c;
 }
 
-KitCommand javaCommand(const KitSettings& settings, const QString& documentPath)
+KitCommand javaCommand(const KitSettings& settings, const QString& documentPath, const QString& packageName)
 {
-    return {toolPath(settings.javaBinDir, QStringLiteral("java")),
-            {classNameOf(documentPath)},
-            documentFolder(documentPath)};
+    const ClassLocation where = classLocation(documentPath, packageName);
+    return {toolPath(settings.javaBinDir, QStringLiteral("java")), {where.className}, where.root};
 }
 
-KitCommand javaCommandWindowCommand(const KitSettings& settings, const QString& documentPath)
+KitCommand javaCommandWindowCommand(const KitSettings& settings, const QString& documentPath,
+                                    const QString& packageName)
 {
+    const ClassLocation where = classLocation(documentPath, packageName);
     return {toolPath(settings.javaBinDir, QStringLiteral("java")),
-            {QStringLiteral("-classpath"), settings.classPathDir, classNameOf(documentPath)},
-            documentFolder(documentPath)};
+            {QStringLiteral("-classpath"), settings.classPathDir, where.className},
+            where.root};
 }
 
 KitCommand appletViewerCommand(const KitSettings& settings, const QString& documentPath)

@@ -43,14 +43,31 @@ QString toolPath(const QString& javaBinDir, const QString& tool);
 // The document's file name without its last extension: the class to run.
 QString classNameOf(const QString& documentPath);
 
+// Where a document's class is compiled to and run from. Without a package
+// that is the document's folder and the class is named after the file. For
+// `package a.b;` the class is "a.b.Main" and the root is the folder two
+// levels above the document when it lies in .../a/b (where javac writes the
+// class file anyway), else the document's folder (javac then writes it
+// into a/b/ below).
+struct ClassLocation {
+    QString root;      // the class path root the launcher runs in
+    QString className; // with its package
+    bool operator==(const ClassLocation&) const = default;
+};
+ClassLocation classLocation(const QString& documentPath, const QString& packageName);
+
 // javac in the document's folder. With `DebugGenOptions` its switches and the
-// class path come first; without, only the file name (no class path).
-KitCommand javacCommand(const KitSettings& settings, const QString& documentPath);
-// The console run: java with the class name, in the document's folder.
-KitCommand javaCommand(const KitSettings& settings, const QString& documentPath);
+// class path come first; without, only the file name (no class path). A
+// class in a package is written below its class path root, and the other
+// classes of its package are found there (-d and -sourcepath).
+KitCommand javacCommand(const KitSettings& settings, const QString& documentPath, const QString& packageName = {});
+// The console run: java with the class name, in the document's folder (its
+// class path root for a class in a package).
+KitCommand javaCommand(const KitSettings& settings, const QString& documentPath, const QString& packageName = {});
 // The command-window run: the class path switch before the class name, so the
-// program does not receive it as arguments, in the document's folder.
-KitCommand javaCommandWindowCommand(const KitSettings& settings, const QString& documentPath);
+// program does not receive it as arguments, in the same folder as above.
+KitCommand javaCommandWindowCommand(const KitSettings& settings, const QString& documentPath,
+                                    const QString& packageName = {});
 // The applet viewer on the page `AppletPageName` in the document's folder.
 KitCommand appletViewerCommand(const KitSettings& settings, const QString& documentPath);
 // jdb on `mainClass` in `classFolder`; an empty class path becomes ".", since

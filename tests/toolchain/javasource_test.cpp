@@ -97,4 +97,27 @@ const MainFuncCase mainFuncCases[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, FinnesMainFuncTest, ::testing::ValuesIn(mainFuncCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST(PackageName, TheFirstDeclarationAfterBlanksAndComments)
+{
+    const struct {
+        const char* name;
+        QStringList lines;
+        const char* expected;
+    } cases[] = {
+        {"plain", {"package a.b;", "public class Main {}"}, "a.b"},
+        {"after comments", {"/* Copyright", " * 2024 */", "// the demo", "", "package  org.demo . app ;"}, "org.demo.app"},
+        {"over lines", {"package", "  a.", "  b;"}, "a.b"},
+        {"comment inside", {"package a/* x */.b; // yes"}, "a.b"},
+        {"one level", {"package tools;"}, "tools"},
+        {"default package", {"import java.util.*;", "public class Main {}"}, ""},
+        {"in a comment only", {"// package a.b;", "class Main {}"}, ""},
+        {"after other code", {"class X {}", "package a.b;"}, ""},
+        {"not a name", {"package 1a.b;"}, ""},
+        {"no semicolon", {"package a.b", "class Main {}"}, ""},
+        {"empty", {}, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(JavaSource::packageName(c.lines), QString::fromLatin1(c.expected)) << c.name;
+}
+
 } // namespace

@@ -43,6 +43,14 @@ auto javaInWindow(QString path = Doc)
 {
     return [path](const KitSettings& s) { return KitCommands::javaCommandWindowCommand(s, path); };
 }
+auto javacInPackage(QString path, QString package)
+{
+    return [path, package](const KitSettings& s) { return KitCommands::javacCommand(s, path, package); };
+}
+auto javaInPackage(QString path, QString package)
+{
+    return [path, package](const KitSettings& s) { return KitCommands::javaCommand(s, path, package); };
+}
 auto appletViewer()
 {
     return [](const KitSettings& s) { return KitCommands::appletViewerCommand(s, Doc); };
@@ -101,6 +109,27 @@ const CommandCase commandCases[] = {
      kit(Bin, "", ""),
      javaInWindow(),
      {Bin + "/java", {"-classpath", "", "Hello"}, DocDir}},
+    {"JavacOfAPackageClassWritesBelowItsRootAndReadsThePackageFromThere",
+     kit(Bin, "", ""),
+     javacInPackage("/p/src/a/b/Main.java", "a.b"),
+     {Bin + "/javac", {En, "-d", "/p/src", "-sourcepath", "/p/src", "Main.java"}, "/p/src/a/b"}},
+    {"JavaRunsAPackageClassFromTwoLevelsUp",
+     kit(Bin, "", ""),
+     javaInPackage("/p/src/a/b/Main.java", "a.b"),
+     {Bin + "/java", {"a.b.Main"}, "/p/src"}},
+    {"APackageClassOutsideItsFoldersRunsFromItsOwnFolder",
+     kit(Bin, "-g", "."),
+     javacInPackage("/p/elsewhere/Main.java", "a.b"),
+     {Bin + "/javac", {En, "-g", "-classpath", ".", "-d", "/p/elsewhere", "-sourcepath", "/p/elsewhere", "Main.java"},
+      "/p/elsewhere"}},
+    {"JavaPackageClassOutsideItsFolders",
+     kit(Bin, "", ""),
+     javaInPackage("/p/elsewhere/Main.java", "a.b"),
+     {Bin + "/java", {"a.b.Main"}, "/p/elsewhere"}},
+    {"JavaFolderNamedLikeThePackageOnlyAtTheEnd",
+     kit(Bin, "", ""),
+     javaInPackage("/p/xa/b/Main.java", "a.b"),
+     {Bin + "/java", {"a.b.Main"}, "/p/xa/b"}},
     {"AppletViewerOnTheTemporaryPage",
      kit(Bin, "-g", "x"),
      appletViewer(),

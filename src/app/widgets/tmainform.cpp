@@ -292,6 +292,7 @@ void TMainForm::closeEvent(QCloseEvent* event)
     FormClose();
     if (!m_quitWithoutQuestions)
         endBackups();
+    endStartedPrograms();
     event->accept();
 }
 

@@ -121,6 +121,8 @@ public:
     void RunJava();
     bool FinnesMainFunc() const;     // is there a main function
     QString FindMainClassName() const;
+    // The package the active document declares; empty for none.
+    QString FindPackageName() const;
     // External programs.
     void Viewpageinbrowser1Click();
     void WindowsExplorer1Click();
@@ -314,6 +316,14 @@ private:
     bool m_compiling = false;
     bool m_quitWithoutQuestions = false;
     DocumentBackups* m_backups = nullptr; // crash recovery (tmainform_session.cpp)
+    // The console windows (tmainform_consoles.cpp).
+    QList<QAction*> m_consoleItems; // in the Window menu
+    void wireConsoles();
+    void watchConsole(TProgRunFrm* console);
+    void listConsoles();
+    void showStackTraceSource(const TProgRunFrm* console, const QStringList& linesFromThere);
+    void gotoErrorLine(TEditForm* editor, int line);
+    void endStartedPrograms();
     void startBackups();
     void watchForBackups(TEditForm* editor);
     void endBackups(); // a clean quit

@@ -112,7 +112,8 @@ void TMainForm::Compile1Click()
     };
 
     QString failure;
-    const QString output = CompileFile(KitCommands::javacCommand(settings, path), &failure, showProgress);
+    const QString output =
+        CompileFile(KitCommands::javacCommand(settings, path, FindPackageName()), &failure, showProgress);
     if (!shown)
         showProgress();
     if (!failure.isEmpty()) {

@@ -43,6 +43,15 @@ Result<void> startDetached(const KitCommands::KitCommand& c)
     return {};
 }
 
+// The package a document declares; empty for none (or no document).
+QString packageOf(const TEditForm* e)
+{
+    if (!e)
+        return {};
+    const TSynEdit* edit = e->SynEdit1;
+    return JavaSource::packageName(edit->lineCount(), [edit](int i) { return edit->line(i); });
+}
+
 } // namespace
 
 bool TMainForm::FinnesMainFunc() const
@@ -63,6 +72,11 @@ QString TMainForm::FindMainClassName() const
     return JavaSource::FindMainClassName(edit->lineCount(), [edit](int i) { return edit->line(i); });
 }
 
+QString TMainForm::FindPackageName() const
+{
+    return packageOf(GetActiveEditor());
+}
+
 void TMainForm::SpeedButton36Click()
 {
     TEditForm* e = GetActiveEditor();
@@ -73,6 +87,7 @@ void TMainForm::SpeedButton36Click()
         return;
     const KitCommands::KitSettings& settings = *kit;
     const QString path = e->savePath();
+    const QString package = packageOf(e);
     // The window may be closed while javac runs.
     const QPointer<TEditForm> compiled = e;
     PageControl4->setCurrentWidget(KompilatorLogTxt);
@@ -80,7 +95,7 @@ void TMainForm::SpeedButton36Click()
     KompilerErrors->clear();
     m_compiling = true;
     QString failure;
-    const QString output = CompileFile(KitCommands::javacCommand(settings, path), &failure);
+    const QString output = CompileFile(KitCommands::javacCommand(settings, path, package), &failure);
     m_compiling = false;
     if (!failure.isEmpty()) {
         KompilatorLogTxt->appendPlainText(failure);
@@ -99,7 +114,7 @@ void TMainForm::SpeedButton36Click()
                                       QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat));
     KompilatorLogTxt->appendPlainText(QStringLiteral("Running program."));
     if (settings.javaAppsInDosWindow)
-        runInCommandWindow(KitCommands::javaCommandWindowCommand(settings, path));
+        runInCommandWindow(KitCommands::javaCommandWindowCommand(settings, path, package));
     else if (compiled)
         runJava(settings, compiled); // the compiled one, whichever window is active now
 }
@@ -120,7 +135,10 @@ void TMainForm::runJava(const KitCommands::KitSettings& settings, TEditForm* e)
     const QString path = e->savePath();
     const TSynEdit* edit = e->SynEdit1;
     if (JavaSource::FinnesMainFunc(edit->lineCount(), [edit](int i) { return edit->line(i); })) {
-        auto* console = new TProgRunFrm(KitCommands::javaCommand(settings, path), e->caption(), this);
+        auto* console =
+            new TProgRunFrm(KitCommands::javaCommand(settings, path, packageOf(e)), e->caption(), this);
+        console->sourceFolder = QFileInfo(path).absolutePath();
+        watchConsole(console);
         RunWindow = console;
         console->show();
         // Typing meant for the program goes to it, not to the editor.
@@ -215,6 +233,7 @@ void TMainForm::wireRunner()
     for (const auto& [name, handler] : commands)
         if (QAction* a = menus->action(QLatin1String(name)))
             connect(a, &QAction::triggered, this, handler);
+    wireConsoles();
     connect(PopupMenu5->addAction(QStringLiteral("Explore from here")), &QAction::triggered, this,
             &TMainForm::Explorefromhere1Click);
     connect(PopupMenu5->addAction(QStringLiteral("Open in dos promt from here")), &QAction::triggered, this,

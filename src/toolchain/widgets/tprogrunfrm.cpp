@@ -160,6 +160,7 @@ void TProgRunFrm::FormCreate(const QString& fileName)
     Finished = false;
     CurrentRunner = m_runner;
     m_runner->Wake();
+    m_documentName = fileName;
     setWindowTitle(ConsoleBuffer::RunningCaption + fileName);
 }
 

@@ -68,6 +68,8 @@ public:
     // The folder of the source that was run, where a stack trace's files
     // are looked for (the working folder is a package's root).
     QString sourceFolder;
+    // The name of the document that was run.
+    const QString& documentName() const { return m_documentName; }
 
 signals:
     void outputEnded();
@@ -101,4 +103,5 @@ private:
     int m_outputEnd = 0;     // where the program's output ends in the pane
     bool m_appending = false;
     bool m_closed = false; // by the user
+    QString m_documentName;
 };

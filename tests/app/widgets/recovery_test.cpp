@@ -1,6 +1,10 @@
 // Crash recovery as the user meets it: a real program killed with
 // SIGKILL, its unsaved texts offered and restored at the next start.
+#include "app/terminationsignals.h"
 #include "app/widgets/tmainform.h"
+#include "common/shellscript.h"
+#include "settings/inifile.h"
+#include "toolchain/widgets/tprogrunfrm.h"
 #include "editor/widgets/editview.h"
 #include "editor/widgets/tsynedit.h"
 #include "workspace/backupsession.h"
@@ -23,10 +27,12 @@
 #include <QThread>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QPlainTextEdit>
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <csignal>
 #include <functional>
 
 namespace {
@@ -98,6 +104,29 @@ TEST(RecoveryChild, TypesIntoTwoDocumentsAndWaitsToBeKilled)
     std::fflush(stdout);
     for (;;)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 1000);
+}
+
+// The program the termination test sends SIGTERM: it runs a program (a
+// stand-in for java that starts a child of its own), then types into the
+// document, prints the child's pid and waits in its event loop, wired to
+// the signals as the program's main() wires it.
+TEST(TerminationChild, RunsAProgramTypesAndWaitsForSigterm)
+{
+    if (qEnvironmentVariableIsEmpty("VORNIC_TERMINATION_CHILD"))
+        GTEST_SKIP() << "run by RecoveryTest in a process of its own";
+    TerminationSignals termination;
+    TMainForm form;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &form, &TMainForm::quitWithoutQuestions);
+    form.show();
+    form.LoadFile(qEnvironmentVariable("VORNIC_TERMINATION_FILE"));
+    form.SpeedButton36Click();
+    TProgRunFrm* console = form.RunWindow;
+    ASSERT_NE(console, nullptr);
+    ASSERT_TRUE(waitFor([&] { return console->RichEdit1->toPlainText().startsWith("child "); }));
+    type(form.GetActiveEditor(), "// unsaved at logout\n");
+    std::printf("CHILD %s\nREADY\n", qPrintable(console->RichEdit1->toPlainText().mid(6).section('\n', 0, 0)));
+    std::fflush(stdout);
+    QApplication::exec();
 }
 
 class RecoveryTest : public ::testing::Test {
@@ -300,6 +329,51 @@ TEST_F(RecoveryTest, KeptBackupsAreOfferedAgainAndDiscardedOnesNot)
     EXPECT_TRUE(m_form->editors().empty());
     restart("KeepForLater");
     EXPECT_FALSE(m_dialogSeen);
+}
+
+// Logout or `kill`: the unsaved text is backed up for the next start, the
+// program ends without asking and nothing it started runs on.
+TEST_F(RecoveryTest, SigtermKeepsTheUnsavedTextAndLeavesNoProgramRunning)
+{
+    const QString jdk = m_files.filePath("jdk");
+    QDir().mkpath(jdk);
+    writeShellScript(jdk + "/javac", "exit 0");
+    writeShellScript(jdk + "/java", "sleep 1000 & echo \"child $!\"; wait");
+    IniFile(m_home.filePath("Vornic.ini")).WriteString("CompilerOptions", "JavaBinDir", jdk);
+    const QString source = writeFile("Hello.java", "public class Hello {\n    public static void main(String[] a) {}\n}\n");
+
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("VORNIC_HOME", m_home.path());
+    env.insert("VORNIC_TERMINATION_CHILD", "1");
+    env.insert("VORNIC_TERMINATION_FILE", source);
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    program.setProcessEnvironment(env);
+    program.start(QCoreApplication::applicationFilePath(),
+                  {"--gtest_filter=TerminationChild.RunsAProgramTypesAndWaitsForSigterm"});
+    QByteArray out;
+    ASSERT_TRUE(waitFor([&] {
+        program.waitForReadyRead(50);
+        out += program.readAllStandardOutput();
+        return out.contains("READY\n") || program.state() == QProcess::NotRunning;
+    }, 60000));
+    ASSERT_TRUE(out.contains("READY\n")) << out.toStdString() << program.readAllStandardError().toStdString();
+    const qint64 child = out.mid(out.indexOf("CHILD ") + 6).split('\n').first().toLongLong();
+    ASSERT_GT(child, 0);
+    ASSERT_EQ(::kill(pid_t(child), 0), 0);
+
+    ::kill(pid_t(program.processId()), SIGTERM);
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_TRUE(waitFor([&] { return ::kill(pid_t(child), 0) != 0; }, 5000)) << "the program's child runs on";
+
+    LeftoverBackups left = LeftoverBackups::claim(m_home.filePath("backup"));
+    ASSERT_EQ(left.entries().size(), 1u);
+    const std::optional<DocumentBackup> b = DocumentBackup::read(left.entries().front().path);
+    ASSERT_TRUE(b);
+    EXPECT_EQ(b->filePath, source);
+    EXPECT_TRUE(b->bytes.startsWith("// unsaved at logout\npublic class Hello")) << b->bytes.toStdString();
 }
 
 } // namespace

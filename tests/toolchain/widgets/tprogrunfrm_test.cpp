@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 namespace {
 
 // The console window on a shell script standing in for a Java program.
@@ -179,6 +181,41 @@ TEST(ProgRunFrm, TheConsoleTakesTheKeyboardForAPrompt)
     ASSERT_TRUE(QTest::qWaitFor([&] { return form->Finished; }, 10000));
     EXPECT_EQ(pane(form.get()), "Number: 42\n[42]\nDone!");
     EXPECT_EQ(editor->text(), "");
+}
+
+// Stop reaches a program deaf to SIGINT (SIGTERM follows) and what it
+// started; the console ends as for a normal end.
+TEST(ProgRunFrm, StopEndsAProgramThatIgnoresInterruptAndWhatItStarted)
+{
+    std::unique_ptr<TProgRunFrm> form(
+        console("trap '' INT; sleep 1000 & echo \"child $!\"; while :; do sleep 0.05; done"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pane(form.get()).startsWith("child "); }, 10000));
+    const qint64 child = pane(form.get()).mid(6).section('\n', 0, 0).toLongLong();
+    ASSERT_GT(child, 0);
+    EXPECT_TRUE(form->Stop->isEnabled());
+    form->Stop->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->Finished; }, 20000));
+    EXPECT_EQ(form->windowTitle(), "Finished!");
+    EXPECT_TRUE(pane(form.get()).endsWith("Done!"));
+    EXPECT_FALSE(form->Stop->isEnabled());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ::kill(pid_t(child), 0) != 0; }, 5000));
+}
+
+// Ctrl+D: what is typed goes without a line end and the input closes, so a
+// program reading to the end of its input ends.
+TEST(ProgRunFrm, CtrlDEndsTheInputOfAReadingProgram)
+{
+    std::unique_ptr<TProgRunFrm> form(console("echo start; cat; echo \"[end]\""));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pane(form.get()) == "start"; }, 10000));
+    form->RichEdit1->setFocus();
+    QTest::keyClicks(form->RichEdit1, "line");
+    QTest::keyClick(form->RichEdit1, Qt::Key_Return);
+    QTest::keyClicks(form->RichEdit1, "last");
+    QTest::keyClick(form->RichEdit1, Qt::Key_D, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->Finished; }, 10000)) << pane(form.get()).toStdString();
+    // cat gave back both lines, the last one without its line end.
+    EXPECT_TRUE(pane(form.get()).endsWith("last[end]\nDone!")) << pane(form.get()).toStdString();
+    EXPECT_EQ(pane(form.get()).count("line"), 2) << pane(form.get()).toStdString();
 }
 
 } // namespace
