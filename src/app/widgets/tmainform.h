@@ -2,6 +2,7 @@
 
 #include "app/directoryrules.h"
 #include "app/filehistory.h"
+#include "assist/widgets/tsynautocomplete.h"
 #include "settings/customlanguages.h"
 #include "toolchain/kitcommands.h"
 #include "workspace/editingcommands.h"
@@ -31,6 +32,7 @@ class QTreeWidget;
 class QWidget;
 class TEditForm;
 class TProgRunFrm;
+class TSynEdit;
 class ToolPages;
 
 // The frame window: the left tool pages with the file panel, the MDI area
@@ -89,6 +91,17 @@ public:
     QStringList NormalizeMemberEntries(const QStringList& entries) const;
     int FinnClassStart(int line) const;
     int FinnScopeSlutt(int line) const; // find scope end
+    // Code assistance (tmainform_assist.cpp): the templates of every editor
+    // window, the completion switches and Quick find.
+    TSynAutoComplete SynAutoComplete1;
+    QStringList TemplateList; // the built-ins until completion/auto.cmp is read
+    void LagNyCompletionListe(); // make new completion list: read completion/auto.cmp again
+    void CompletionProposal1Click();
+    void Autocompletion1Click();
+    void ClassNameCompoBox1Enter();
+    void ClassNameCompoBox1Click();
+    void ClassDatamemberComboBox2Click();
+    void SpeedButton101Click();
     // Compiling.
     QStringList CompilerOutputLines;
     int ErrorCount = 0;
@@ -181,6 +194,7 @@ public:
     void LoadLangData(const QString& name, bool withSample) override;
     void runMainCommand(const QString& objectName) override;
     void setFindNextEnabled(bool enabled) override;
+    void expandTemplate(const QString& word, TSynEdit* edit) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -193,6 +207,7 @@ private:
     void wireHistory();
     void wireCompiler();
     void wireRunner();
+    void wireCodeAssistance();
     // One compile at a time, the document saved, a kit named; else none.
     std::optional<KitCommands::KitSettings> beginCompile(TEditForm* editor, const QString& noKitMessage);
     void runJava(const KitCommands::KitSettings& settings);
