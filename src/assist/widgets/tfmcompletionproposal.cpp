@@ -9,13 +9,14 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QPainter>
 #include <QTreeWidget>
 
 namespace {
 
 constexpr int kWidth = 420;
-constexpr int kVisibleRows = 4;
+constexpr int kVisibleRows = 5;
 
 bool isPrintable(const QKeyEvent* event)
 {
@@ -33,10 +34,18 @@ TfmCompletionProposal::TfmCompletionProposal(TCustomSynAutoComplete* owner, QWid
     setObjectName(QStringLiteral("TfmCompletionProposal"));
     setTitle(QStringLiteral("Class: "));
     List->setFont(QApplication::font());
-    // A header and four rows, as many as show without scrolling.
-    const int row = QFontMetrics(List->font()).height() + 4;
+    fitRows();
+}
+
+void TfmCompletionProposal::fitRows()
+{
+    // The header and whole rows, none cut at the bottom.
+    int row = List->topLevelItemCount() > 0 ? List->sizeHintForRow(0) : 0;
+    if (row <= 0)
+        row = QFontMetrics(List->font()).height() + 4;
     const int header = List->header()->sizeHint().height();
-    setFixedSize(kWidth, header + kVisibleRows * row + 2 * frameWidth() + 4);
+    const QMargins margins = contentsMargins() + layout()->contentsMargins();
+    setFixedSize(kWidth, header + kVisibleRows * row + margins.top() + margins.bottom() + 2 * List->frameWidth());
 }
 
 void TfmCompletionProposal::FyllMedParameter(const QString& className, const QStringList& entries)
@@ -44,6 +53,7 @@ void TfmCompletionProposal::FyllMedParameter(const QString& className, const QSt
     setTitle(QStringLiteral("Class: ") + className);
     m_entries = entries;
     setRows(CompletionList::rowsFor(entries));
+    fitRows();
 }
 
 void TfmCompletionProposal::startTyping(TSynEdit* edit)
@@ -177,7 +187,9 @@ void TfmCompletionProposal::paintRow(QPainter* painter, const QRect& rect, const
         painter->setFont(font);
         const QRect box(rect.left() + offset + 2, rect.top(), rect.width(), rect.height());
         painter->drawText(box, Qt::AlignLeft | Qt::AlignVCenter, shown);
-        offset += QFontMetrics(font).horizontalAdvance(shown) + 2;
+        // Words that a blank ended keep a blank's width apart.
+        offset += QFontMetrics(font).horizontalAdvance(shown) +
+                  (word.endsWith(QLatin1Char(' ')) ? QFontMetrics(normal).horizontalAdvance(QLatin1Char(' ')) : 0);
     }
 }
 

@@ -43,6 +43,7 @@ private:
     // Closes and types the key into the editor after what was typed.
     void closeAndType(QKeyEvent* event);
     void moveCaretAfterTyping();
+    void fitRows();
 
     TCustomSynAutoComplete* m_owner;
     QPointer<TSynEdit> m_edit;

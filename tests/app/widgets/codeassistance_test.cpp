@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -305,6 +306,13 @@ TEST_F(CodeAssistanceTest, QuickFindJumpsToTheChosenMember)
     TEditForm* e = open("Demo.java", kDemo);
     QComboBox* classes = m_form->toolPages->ClassNameCompoBox1;
     QComboBox* members = m_form->toolPages->ClassDatamemberComboBox2;
+    for (QLabel* label : m_form->toolPages->GroupBox12->findChildren<QLabel*>()) {
+        if (label->text() == "Class name:") {
+            EXPECT_EQ(label->buddy(), classes);
+        } else if (label->text() == "Class datamember:") {
+            EXPECT_EQ(label->buddy(), members);
+        }
+    }
     classes->setFocus();
     QCoreApplication::processEvents();
     m_form->ClassNameCompoBox1Enter();
