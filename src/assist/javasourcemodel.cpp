@@ -163,9 +163,12 @@ QStringList NormalizeMemberEntries(const QStringList& entries)
                 word.clear();
                 listOpen = true;
             } else if (c == QLatin1Char(')')) {
-                listOpen = false;
                 result += (previous == open ? QString() : blank) + word + QLatin1Char(')');
-                out << result;
+                // Only a ")" that closes an open list gives an entry, so that
+                // "f())))..." yields one and a long line stays linear.
+                if (listOpen)
+                    out << result;
+                listOpen = false;
             } else {
                 word += c;
             }

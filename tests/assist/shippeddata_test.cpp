@@ -14,7 +14,10 @@ namespace {
 
 const QString kFolder = QStringLiteral(VORNIC_SHIPPED_DATA "/completion");
 
-QStringList tableOfContents() { return CompletionList::readListFile(kFolder + "/toc.cmp").value_or(QStringList()); }
+QStringList tableOfContents()
+{
+    return CompletionList::readListFile(kFolder + "/toc.cmp").value_or(QStringList());
+}
 
 TEST(ShippedCompletionData, TableOfContentsAndListFilesAgree)
 {
@@ -51,8 +54,8 @@ TEST(ShippedCompletionData, TemplatesLoadAndNameNoWordCodePutsBeforeABlank)
     const Result<QStringList> lines = AutoCompleteTemplates::readTemplateFile(kFolder + "/auto.cmp");
     ASSERT_TRUE(lines) << lines.error().toStdString();
     const QStringList list = AutoCompleteTemplates::listFromFileLines(lines.value());
-    for (const char* name : {"if", "do", "for", "while", "class", "switch", "try", "main", "println", "fori",
-                             "foreach", "tryfinally", "catchblock", "iface"})
+    for (const char* name : {"if", "do", "for", "while", "class", "switch", "try", "main", "println", "fori", "foreach",
+                             "tryfinally", "catchblock", "iface"})
         EXPECT_TRUE(AutoCompleteTemplates::findTemplate(list, QString::fromUtf8(name))) << name;
     for (const char* word : {"else", "new", "return", "catch", "finally", "interface", "public", "static", "int"})
         EXPECT_FALSE(AutoCompleteTemplates::findTemplate(list, QString::fromUtf8(word))) << word;
