@@ -106,13 +106,14 @@ void TMainForm::LagNyCompletionListe()
     if (lines) {
         TemplateList = AutoCompleteTemplates::listFromFileLines(lines.value());
     } else {
-        // The templates in effect stay; the rest of start-up goes on, and the
-        // message shows once the frame window does.
+        // The templates in effect stay and the rest of start-up goes on: the
+        // message waits beside the window (a dialog of the frame window stays
+        // above it once it shows) instead of holding start-up up.
         auto* box = new QMessageBox(QMessageBox::Critical, QApplication::applicationName(), lines.error(),
                                     QMessageBox::Ok, this);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->setModal(false);
-        QTimer::singleShot(0, box, [box] { box->show(); });
+        box->show();
     }
     SynAutoComplete1.setCompletionList(TemplateList);
 }

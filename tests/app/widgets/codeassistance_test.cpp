@@ -286,12 +286,12 @@ TEST_F(CodeAssistanceTest, FailedTemplateLoadKeepsTheBuiltInsAndSaysSo)
     m_form = new TMainForm;
     m_form->show();
     QCoreApplication::processEvents();
+    const QString message = "Cannot open file " + QDir(m_home.path()).filePath("completion/auto.cmp");
     QMessageBox* shown = nullptr;
     for (QMessageBox* box : m_form->findChildren<QMessageBox*>())
-        if (box->isVisible())
+        if (box->isVisible() && box->text().startsWith(message))
             shown = box;
-    ASSERT_TRUE(shown);
-    EXPECT_TRUE(shown->text().startsWith("Cannot open file " + QDir(m_home.path()).filePath("completion/auto.cmp")));
+    EXPECT_TRUE(shown);
     EXPECT_TRUE(m_form->menus->Save1); // start-up went on
     TEditForm* e = open("Demo.java", kDemo);
     e->SynEdit1->setCaretXY(1, 6);
