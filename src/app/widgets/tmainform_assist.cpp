@@ -107,13 +107,16 @@ void TMainForm::LagNyCompletionListe()
         TemplateList = AutoCompleteTemplates::listFromFileLines(lines.value());
     } else {
         // The templates in effect stay and the rest of start-up goes on: the
-        // message waits beside the window (a dialog of the frame window stays
-        // above it once it shows) instead of holding start-up up.
+        // message waits beside the window instead of holding start-up up. It
+        // shows now, while the frame window is made, so that it takes no
+        // keyboard from what is focused later, and is raised above the frame
+        // once that shows.
         auto* box = new QMessageBox(QMessageBox::Critical, QApplication::applicationName(), lines.error(),
                                     QMessageBox::Ok, this);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->setModal(false);
         box->show();
+        QTimer::singleShot(0, box, [box] { box->raise(); });
     }
     SynAutoComplete1.setCompletionList(TemplateList);
 }
