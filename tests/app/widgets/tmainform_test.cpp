@@ -14,7 +14,10 @@
 #include "workspace/widgets/treplacedialog.h"
 #include "workspace/widgets/tsavedocchangefrm.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QSet>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -805,6 +808,34 @@ TEST_F(TMainFormTest, CopyInTheCompilerLogCopiesTheLog)
     m_form->menus->action("Copy1")->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), "log line");
     EXPECT_EQ(m_form->GetActiveEditor()->SynEdit1->line(0), "editor text");
+}
+
+// Alt with a letter opens the menu of that letter: no caption in the frame
+// window's panels may take one of them (the "&Insert" of HTML documents
+// went to the file panel's filter box).
+TEST_F(TMainFormTest, PanelMnemonicsLeaveTheMenusTheirAltKeys)
+{
+    const auto mnemonic = [](const QString& text) -> QChar {
+        for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+            if (text[i] != u'&')
+                continue;
+            if (text[i + 1] != u'&')
+                return text[i + 1].toLower();
+            ++i;
+        }
+        return {};
+    };
+    QSet<QChar> menuKeys;
+    for (QAction* a : m_form->menuBar()->actions())
+        if (const QChar c = mnemonic(a->text()); !c.isNull())
+            menuKeys.insert(c);
+    ASSERT_TRUE(menuKeys.contains(u'i'));
+    for (const QLabel* label : m_form->findChildren<QLabel*>()) {
+        if (label->window() != m_form)
+            continue;
+        const QChar c = mnemonic(label->text());
+        EXPECT_TRUE(c.isNull() || !menuKeys.contains(c)) << label->text().toStdString();
+    }
 }
 
 TEST_F(TMainFormTest, OpenFilesColumnIsFittedAtStart)
