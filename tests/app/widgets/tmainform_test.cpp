@@ -865,4 +865,34 @@ TEST_F(TMainFormTest, GotoLineTakesTheKeyboard)
     EXPECT_EQ(e->SynEdit1->line(0), "line 1");
 }
 
+// After the message about a number that is none, the keyboard is back in
+// the window's box with the wrong text selected: the next number replaces
+// it instead of the editor's text.
+TEST_F(TMainFormTest, GotoLineKeepsTheKeyboardAfterAWrongNumber)
+{
+    QByteArray text;
+    for (int i = 1; i <= 10; ++i)
+        text += "line " + QByteArray::number(i) + "\n";
+    m_form->LoadFile(writeFile("Ten.java", text));
+    TEditForm* e = m_form->GetActiveEditor();
+    QApplication::setActiveWindow(m_form);
+    e->SynEdit1->setEditorFocus();
+    m_form->menus->action("Gotoline1")->trigger();
+    auto* dialog = m_form->findChild<TGotoLineFrm*>();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog->edit()->hasFocus(); }, 3000));
+    QTest::keyClicks(dialog->edit(), "abc");
+    answerNextDialog("OK");
+    QTest::keyClick(dialog->edit(), Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !QApplication::activeModalWidget(); }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog->edit()->hasFocus(); }, 3000));
+    EXPECT_EQ(dialog->edit()->selectedText(), "abc");
+    QTest::keyClicks(QApplication::focusWidget(), "7");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(e->SynEdit1->caretY(), 7);
+    EXPECT_EQ(e->SynEdit1->line(0), "line 1");
+    EXPECT_EQ(e->SynEdit1->lineCount(), 10);
+    EXPECT_EQ(e->SynEdit1->line(9), "line 10");
+}
+
 } // namespace
