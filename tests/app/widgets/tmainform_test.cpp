@@ -20,6 +20,7 @@
 #include <QSet>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFileSystemModel>
@@ -429,10 +430,17 @@ TEST_F(TMainFormTest, QuitSavesOnlyTheCheckedDocuments)
     m_form->LoadFile(second);
     m_form->GetActiveEditor()->SynEdit1->setText("TWO\n");
     settle();
-    QTimer::singleShot(50, qApp, [] {
+    // Controls a screen reader cannot name, found while the dialog shows.
+    QStringList unnamed{"no dialog"};
+    QTimer::singleShot(50, qApp, [&unnamed] {
         auto* dialog = qobject_cast<TSaveDocChangeFrm*>(QApplication::activeModalWidget());
         if (!dialog)
             return;
+        unnamed.clear();
+        for (QWidget* w : dialog->findChildren<QWidget*>())
+            if ((w->focusPolicy() & Qt::TabFocus) &&
+                QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty())
+                unnamed << w->metaObject()->className();
         dialog->setChecked(1, false);
         for (auto* b : dialog->findChildren<QAbstractButton*>())
             if (b->text() == "Yes")
@@ -445,6 +453,7 @@ TEST_F(TMainFormTest, QuitSavesOnlyTheCheckedDocuments)
     };
     EXPECT_EQ(contents(first), "ONE\n");
     EXPECT_EQ(contents(second), "two\n");
+    EXPECT_EQ(unnamed, QStringList());
 }
 
 } // namespace
