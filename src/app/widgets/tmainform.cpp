@@ -8,6 +8,9 @@
 #include "settings/widgets/helpwindow.h"
 #include "workspace/widgets/teditform.h"
 #include "workspace/widgets/tsavedocchangefrm.h"
+#include "editor/widgets/tsyneditprint.h"
+
+#include <QPrinter>
 
 #include <Qsci/qsciglobal.h>
 
@@ -45,6 +48,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     wireCommands();
     wireEditingCommands();
     wireCompiler();
+    wirePrinting();
+    wireUtilities();
     wireGenerators();
     FormCreate();
 }
@@ -168,6 +173,8 @@ void TMainForm::FormCreate()
     }
     wireHistory();
     wireRunner();
+    if (SettingsIni->ReadBool(QStringLiteral("Tips"), QStringLiteral("doShow"), true))
+        showTipOfTheDay();
     CurrentExtension.clear();
     ClosingFromList = false;
     DisableMainMenu();
@@ -189,6 +196,7 @@ void TMainForm::OneTimeTimerTimer()
     if (!first.isEmpty())
         LoadFile(QDir::current().absoluteFilePath(first));
     applyQuickFind();
+    setUpSpellChecker();
 }
 
 void TMainForm::applyQuickFind()

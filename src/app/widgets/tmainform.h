@@ -32,6 +32,13 @@ class QTreeWidget;
 class QWidget;
 class TEditForm;
 class TProgRunFrm;
+class QPrinter;
+class TPrintPreviewFrm;
+class TSynEditPrint;
+class TSpellCheckFrm;
+class TSynSpellCheck;
+class TTipWindowFrm;
+enum class SpellAction;
 class TSynEdit;
 class ToolPages;
 
@@ -129,6 +136,28 @@ public:
     QMenu* PopupMenu3 = nullptr;
     QMenu* Customlanguages2 = nullptr;
 
+    // Printing, preview and export.
+    std::unique_ptr<TSynEditPrint> SynEditPrint1;
+    QPointer<TPrintPreviewFrm> PrintPreviewFrm;
+    void SkrivUt(); // SkrivUt: print out (prepares the print engine and the preview)
+    void Print1Click();
+    void PrinterSetup1Click();
+    void ForhndVisning1Click(); // ForhndVisning: print preview
+    void RTFfiltekst1Click();
+    void HTML3Click();
+
+    // Statistics, spell checking and the tip of the day.
+    TSynSpellCheck* SpellChecker1 = nullptr;
+    QPointer<TSpellCheckFrm> SpellCheckFrm;
+    void Statistics1Click();
+    void Spellcheck1Click();
+    void SpellChecker1CheckWord(const QString& word, const QStringList& suggestions, QString& correctWord,
+                                SpellAction& action);
+    void SpellChecker1Done();
+    void ipoftheday1Click();
+    // The [SpellCheck] switches and underline colour, applied to the checker.
+    void ApplySpellCheckOptions();
+
     // Menus and panels by document kind.
     void EnableMainMenu();
     void DisableMainMenu();
@@ -180,6 +209,7 @@ public:
     QString filesFilter() const override;
     int filesFilterCount() const override;
     QString projectCatalog() const override { return ProjectCatalog; }
+    QString exportDirectory() const override { return m_workingDirs.exportDialog; }
     QString workingFolder() const override { return m_workingDirs.saveAsDialog; }
     QString browsedFolder() const override;
     bool lineNumbersChecked() const override;
@@ -230,6 +260,12 @@ private:
     void wireHistory();
     void wireCompiler();
     void wireRunner();
+    void wirePrinting();
+    void wireUtilities();
+    void setUpSpellChecker(); // the one-shot start step
+    TTipWindowFrm* showTipOfTheDay();
+    QPrinter& printer();
+    bool printWithDialog(TEditForm* editor);
     void wireGenerators();
     // One compile at a time, the document saved, a kit named; else none.
     std::optional<KitCommands::KitSettings> beginCompile(TEditForm* editor, const QString& noKitMessage);
@@ -266,4 +302,5 @@ private:
     ReopenMenuItems m_reopen;
     bool m_compiling = false;
     WorkingDirectories m_workingDirs;
+    std::unique_ptr<QPrinter> m_printer;
 };

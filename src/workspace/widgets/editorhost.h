@@ -34,6 +34,8 @@ public:
     virtual QString filesFilter() const = 0;
     virtual int filesFilterCount() const = 0;
     virtual QString projectCatalog() const = 0;
+    // Where the export dialog starts; empty: the document's folder.
+    virtual QString exportDirectory() const { return {}; }
     // The folder "Set as working dir" chose for the save-as dialog (empty
     // when none was chosen) and the folder the file panel shows.
     virtual QString workingFolder() const = 0;

@@ -4,6 +4,8 @@
 
 #include "editor/editorcolors.h"
 #include "editor/tsyncsssyn.h"
+#include "editor/tsynexporterhtml.h"
+#include "editor/tsynexporterrtf.h"
 #include "editor/tsyngeneralsyn.h"
 #include "editor/tsynhtmlsyn.h"
 #include "editor/tsynjavasyn.h"
