@@ -19,7 +19,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-TProgRunFrm::TProgRunFrm(KitCommands::KitCommand command, const QString& fileName, QWidget* parent)
+TProgRunFrm::TProgRunFrm(KitCommands::KitCommand command, const QString& fileName, QWidget* parent,
+                         std::shared_ptr<DebugTarget> debugTarget)
     : QWidget(parent, Qt::Tool)
 {
     resize(492, 203);
@@ -85,6 +86,7 @@ TProgRunFrm::TProgRunFrm(KitCommands::KitCommand command, const QString& fileNam
         move(screen->availableGeometry().center() - rect().center());
 
     m_runner = new TRunnerThread(std::move(command), this);
+    m_runner->setDebugTarget(std::move(debugTarget));
     m_turnTimer = new QTimer(this);
     m_turnTimer->setInterval(TurnIntervalMs);
     connect(m_turnTimer, &QTimer::timeout, this, &TProgRunFrm::takeRunnerEvents);
