@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+class DebugLogPane;
 class FilePanel;
 class IniFile;
 class MainMenus;
@@ -29,9 +30,12 @@ class QTabWidget;
 class QTimer;
 class QTreeWidget;
 class QWidget;
+class TDebugger;
 class TEditForm;
 class TProgRunFrm;
 class ToolPages;
+class WatchPane;
+struct JdbItem;
 
 // The frame window: the left tool pages with the file panel, the MDI area
 // of editor windows, the bottom panes with the open-files list, the menus,
@@ -98,6 +102,14 @@ public:
     void RunJava();
     bool FinnesMainFunc() const;     // is there a main function
     QString FindMainClassName() const;
+    // Debugging.
+    QPointer<TDebugger> Debugger; // the last session's; null until the first
+    void SpeedButton41Click();    // start debugging
+    void SpeedButton42Click();    // next instruction
+    void SpeedButton3Click();     // stop execution
+    void SpeedButton44Click();    // variable value tracker
+    void REDebugLogKeyDown();
+    void REDebugLogChange();
     // External programs.
     void Viewpageinbrowser1Click();
     void WindowsExplorer1Click();
@@ -185,6 +197,14 @@ private:
     void wireHistory();
     void wireCompiler();
     void wireRunner();
+    void wireDebugger();
+    QString whyNotDebuggable(const TEditForm* editor) const;
+    void setDebugButtons(bool running);
+    void takeDebuggerEvents();
+    void focusDebugLog(bool raise);
+    void showStop(const JdbItem& stop);
+    QStringList debugWatches() const;
+    void debugEditorClosing(TEditForm* editor);
     // One compile at a time, the document saved, a kit named; else none.
     std::optional<KitCommands::KitSettings> beginCompile(TEditForm* editor, const QString& noKitMessage);
     void runJava(const KitCommands::KitSettings& settings);
@@ -216,4 +236,7 @@ private:
     ReopenMenuItems m_reopen;
     bool m_compiling = false;
     WorkingDirectories m_workingDirs;
+    DebugLogPane* m_debugLog = nullptr;
+    WatchPane* m_watchPane = nullptr;
+    QPointer<TEditForm> m_debugEditor; // the running session's document
 };
