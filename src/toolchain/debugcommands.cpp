@@ -20,7 +20,6 @@ QStringList breakpointCommands(const std::vector<int>& markLines, const QString&
     QStringList commands;
     for (int line : markLines)
         commands << QStringLiteral("stop at %1:%2").arg(mainClass, QString::number(line));
-    commands << QStringLiteral("run");
     return commands;
 }
 

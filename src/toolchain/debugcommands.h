@@ -13,10 +13,11 @@ namespace DebugCommands {
 // SendWatchDumps: "dump " + each watch, in order.
 QStringList dumpCommands(const QStringList& watches);
 // SendBreakpointsAndRun: "stop at <class>:<line>" for each mark in the mark
-// list's order (bookmarks too), then a bare "run": jdb attached to a program
-// resumes it so and refuses "run <class>". Line numbers are plain digits
-// whatever the locale: jdb reads "1,203" as 1203 but "1.203" as line 1.
+// list's order (bookmarks too). Line numbers are plain digits whatever the
+// locale: jdb reads "1,203" as 1203 but "1.203" as line 1.
 QStringList breakpointCommands(const std::vector<int>& markLines, const QString& mainClass);
+// Resumes the attached program; jdb refuses "run <class>" there.
+inline const QString Run = QStringLiteral("run");
 
 // The bytes of one command: the trimmed text and one LF, sent whole however
 // long. A second LF would only add a prompt, and under jdb's "repeat on"

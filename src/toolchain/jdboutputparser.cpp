@@ -116,6 +116,8 @@ void JdbOutputParser::endLine(std::vector<JdbItem>& items)
     if (m_logical.contains(QLatin1String("Initializing jdb ...")) ||
         m_logical.contains(QLatin1String("Initializing jdb...")))
         items.push_back({JdbItem::Kind::Initialised, {}, {}, 0});
+    if (m_logical.contains(QLatin1String("VM Started:")))
+        items.push_back({JdbItem::Kind::VmStarted, {}, {}, 0});
     const QRegularExpressionMatch stop = stopLocation().match(m_logical);
     if (stop.hasMatch()) {
         const int line = stop.captured(3).remove(u',').toInt();

@@ -14,6 +14,7 @@ struct JdbItem {
         Line,        // a line of jdb's text for the log: trimmed, never empty
         Prompt,      // "> " or "<thread>[<frame>] ", shown at once as a line of its own
         Initialised, // jdb accepts commands
+        VmStarted,   // the program's start event: it waits, suspended, for "run"
         Stopped,     // a thread stopped: className and line
         Ended,       // the output has ended
     };

@@ -178,9 +178,21 @@ void TDebugger::handle(const JdbItem& item)
             SendBreakpointsAndRun();
         }
         return;
+    case JdbItem::Kind::VmStarted:
+        m_vmStarted = true;
+        return;
     case JdbItem::Kind::Line:
         if (m_next.lineSeen(item.text))
             SendCommand(NextInstruction::Cont);
+        break;
+    case JdbItem::Kind::Prompt:
+        // A "run" that comes before jdb has taken the start event as its
+        // stop is answered "Nothing suspended." and the program waits for
+        // ever; the thread's prompt after "VM Started:" says it has.
+        if (m_openingSent && m_vmStarted && !m_runSent && JdbOutputParser::isThreadPrompt(item.text)) {
+            m_runSent = true;
+            SendCommand(DebugCommands::Run);
+        }
         break;
     default:
         break;
@@ -208,6 +220,7 @@ void TDebugger::SendWatchDumps()
         SendCommand(command);
 }
 
+// The "run" follows once the program's start event is taken (handle).
 void TDebugger::SendBreakpointsAndRun()
 {
     for (const QString& command : DebugCommands::breakpointCommands(m_session.marks, MainClass))

@@ -22,8 +22,8 @@ class DebugTarget;
 // One debug session. The program runs in a console window of its own with the
 // debug agent; this worker waits for the port the agent reports, attaches jdb
 // to it and turns jdb's output into items for the "Debugger" log. Once jdb is
-// initialised it sends the opening: the watch dumps, a breakpoint per mark and
-// a bare "run". Shaped like TRunnerThread: the log's owner takes the items on
+// initialised it sends the opening: the watch dumps and a breakpoint per mark,
+// then "run" once jdb has taken the program's start event. Shaped like TRunnerThread: the log's owner takes the items on
 // its own thread, in order; the worker never touches a window.
 //
 // Ending: Stop (the stop button, the session's editor closing, quitting)
@@ -91,6 +91,8 @@ private:
     std::atomic_bool m_stopRequested = false;
     std::atomic<qint64> m_jdbPid = 0;
     bool m_openingSent = false;
+    bool m_vmStarted = false;
+    bool m_runSent = false;
     NextInstruction m_next; // worker only
     QElapsedTimer m_clock;  // worker only
 

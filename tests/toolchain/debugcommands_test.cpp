@@ -7,20 +7,20 @@
 namespace {
 
 // Marks 7 and 12 and a watch: the dumps, then the stops in mark-list order
-// (a bookmark's too), then a bare run. A German locale groups 1203 as
+// (a bookmark's too). A German locale groups 1203 as
 // "1.203", which jdb would read as line 1.
 TEST(DebugCommands, OpeningCommands)
 {
     EXPECT_EQ(DebugCommands::dumpCommands({"Hello.count", "Hello.name"}),
               QStringList({"dump Hello.count", "dump Hello.name"}));
     EXPECT_EQ(DebugCommands::breakpointCommands({7, 12}, "Hello"),
-              QStringList({"stop at Hello:7", "stop at Hello:12", "run"}));
-    EXPECT_EQ(DebugCommands::breakpointCommands({}, "Hello"), QStringList({"run"}));
+              QStringList({"stop at Hello:7", "stop at Hello:12"}));
+    EXPECT_EQ(DebugCommands::breakpointCommands({}, "Hello"), QStringList());
 
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(DebugCommands::breakpointCommands({1203, 12}, "Big"),
-              QStringList({"stop at Big:1203", "stop at Big:12", "run"}));
+              QStringList({"stop at Big:1203", "stop at Big:12"}));
     QLocale::setDefault(before);
 }
 

@@ -45,6 +45,9 @@ QString describe(const std::vector<JdbItem>& items)
         case Kind::Initialised:
             out += "initialised";
             break;
+        case Kind::VmStarted:
+            out += "vm started";
+            break;
         case Kind::Stopped:
             out += QString("stopped: %1 %2").arg(item.className).arg(item.line);
             break;
@@ -80,7 +83,7 @@ const ParserCase parserCases[] = {
      "line: Breakpoint hit:\nprompt: \"main[1] \"\nline: \"thread=main\", Tight.main(), line=6 bci=12\n"
      "stopped: Tight 6\nended\n"},
     {"AngleInsideALineIsNoPrompt", "VM Started: > No frames on the current call stack\n",
-     "line: VM Started: > No frames on the current call stack\nended\n"},
+     "line: VM Started: > No frames on the current call stack\nvm started\nended\n"},
     {"OtherThreadsPromptAtALineStart", "Thread-0[1] ",
      "prompt: \"Thread-0[1] \"\nended\n"},
     {"ListedComparisonIsNoPrompt", "9  if (a > b) {\n", "line: 9  if (a > b) {\nended\n"},

@@ -39,7 +39,7 @@ protected:
     {
         writeShellScript(bin() + "/jdb", QString(R"(echo "$@" > '@DIR@/args'; pwd > '@DIR@/folder'
 echo $$ > '@DIR@/pid'
-printf 'Initializing jdb ...\n> '
+printf 'Initializing jdb ...\n> \nVM Started: No frames on the current call stack\n\nmain[1] '
 while IFS= read -r line; do
   printf '%s\n' "$line" >> '@DIR@/stdin'
   case "$line" in
@@ -155,6 +155,38 @@ TEST_F(FakeJdbTest, StopEndsTheProgramGroupAndAJdbThatStays)
         QThread::msleep(20);
     EXPECT_FALSE(processAlive(jdb));
     EXPECT_FALSE(processAlive(childPid.trimmed().toLongLong()));
+}
+
+// jdb takes the program's start event on a thread of its own: a "run" read
+// before it is answered "Nothing suspended." and the program never starts
+// (seen with jdb 25). This jdb takes the event half a second after its
+// start; run must come after it.
+TEST_F(FakeJdbTest, RunWaitsForTheStartEvent)
+{
+    QFile jdb(bin() + "/jdb");
+    ASSERT_TRUE(jdb.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    jdb.write(QString(R"(#!/bin/bash
+printf 'Initializing jdb ...\n> '
+while IFS= read -r -t 0.5 line; do
+  printf '%s\n' "$line" >> '@DIR@/stdin'
+  [ "$line" = run ] && printf 'Nothing suspended.\n> ' && echo early > '@DIR@/early'
+done
+printf '\nVM Started: No frames on the current call stack\n\nmain[1] '
+while IFS= read -r line; do
+  printf '%s\n' "$line" >> '@DIR@/stdin'
+  case "$line" in
+    run) printf '> \nBreakpoint hit: "thread=main", Hello.main(), line=7 bci=0\n\nmain[1] ';;
+    exit) exit 0;;
+  esac
+done
+)")
+                  .replace("@DIR@", m_dir.path())
+                  .toUtf8());
+    jdb.close();
+    auto d = start({}, {7});
+    until(*d, Kind::Stopped);
+    EXPECT_EQ(read("stdin"), "stop at Hello:7\nrun\n");
+    EXPECT_FALSE(QFile::exists(file("early")));
 }
 
 TEST_F(FakeJdbTest, AJdbThatCannotStartIsNamed)

@@ -157,6 +157,7 @@ void TMainForm::takeDebuggerEvents()
             SpeedButton3Click();
             break;
         case JdbItem::Kind::Initialised:
+        case JdbItem::Kind::VmStarted:
             break;
         }
     }
