@@ -46,6 +46,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     wireEditingCommands();
     wireCompiler();
     wireDebugger();
+    wireGenerators();
     FormCreate();
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/directoryrules.h"
 #include "app/filehistory.h"
+#include "generators/widgets/generatorhost.h"
 #include "settings/customlanguages.h"
 #include "toolchain/kitcommands.h"
 #include "workspace/editingcommands.h"
@@ -33,6 +34,7 @@ class QWidget;
 class TDebugger;
 class TEditForm;
 class TProgRunFrm;
+class TSynEdit;
 class ToolPages;
 class WatchPane;
 struct JdbItem;
@@ -41,7 +43,7 @@ struct JdbItem;
 // of editor windows, the bottom panes with the open-files list, the menus,
 // the settings store and the timers. Every command acts on the active
 // editor window.
-class TMainForm : public QMainWindow, public EditorHost {
+class TMainForm : public QMainWindow, public EditorHost, public GeneratorHost {
     Q_OBJECT
 public:
     explicit TMainForm(QWidget* parent = nullptr);
@@ -85,6 +87,14 @@ public:
     void UpdateListView1ItemSize();
     void SkrivTekstenTilEditor(const QString& text); // write the text to the editor
     QString FindWhitespaceInFront() const; // the caret line's leading blanks
+    // Java source scanners on the active document (JavaSourceModel); with no
+    // document open the lists are empty and the lines -1.
+    QStringList FinnKlasseNavnene() const; // find the class names
+    QStringList FinnAlleDatamedlemmer(const QString& className, bool includePrivate) const; // find all data members
+    QStringList ClipAndFindMultilineDatamembers(const QString& className) const;
+    QStringList NormalizeMemberEntries(const QStringList& entries) const;
+    int FinnClassStart(int line) const;
+    int FinnScopeSlutt(int line) const; // find scope end
     // Compiling.
     QStringList CompilerOutputLines;
     int ErrorCount = 0;
@@ -186,6 +196,35 @@ public:
     void runMainCommand(const QString& objectName) override;
     void setFindNextEnabled(bool enabled) override;
 
+    // Java code generators (tmainform_generators.cpp): the snippets, and
+    // the class wizard, exception, try-catch and expression dialogs.
+    void Systemoutprintln1Click();
+    void publicfunksjonsnavn1Click(); // public function name
+    void MainFunksjon2Click();        // main function
+    void switch1Click();
+    void class1Click();
+    void Panel3Click();
+    void Knapp2Click();     // button
+    void Checkboks1Click(); // check box
+    void Radioknapp2Click(); // radio button
+    void Tekstfelt2Click(); // text field
+    void Label1Click();
+    void Listeboks2Click(); // list box
+    void Font1Click();
+    void SpeedButton47Click(); // opens JavaElementer beside the button
+    void SpeedButton31Click(); // class wizard
+    void SpeedButton1Click();  // exception generator
+    void SpeedButton32Click(); // try-catch generator
+    void SpeedButton46Click(); // expression builder
+    QMenu* JavaElementer = nullptr; // JavaElementer: Java elements (the snippets)
+
+    // GeneratorHost.
+    TSynEdit* generatorEdit() const override;
+    void insertGeneratedText(const QString& text) override;
+    QString caretLineIndent() const override;
+    QStringList documentClassNames() const override;
+    QStringList documentClassMembers(const QString& className) const override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -205,6 +244,7 @@ private:
     void showStop(const JdbItem& stop);
     QStringList debugWatches() const;
     void debugEditorClosing(TEditForm* editor);
+    void wireGenerators();
     // One compile at a time, the document saved, a kit named; else none.
     std::optional<KitCommands::KitSettings> beginCompile(TEditForm* editor, const QString& noKitMessage);
     void runJava(const KitCommands::KitSettings& settings);

@@ -237,7 +237,8 @@ void TMainForm::SpeedButton44Click()
         return;
     }
     TEditForm* e = GetActiveEditor();
-    TVarTrackerFrm dialog([](const QString&) { return QStringList(); }, this);
+    TVarTrackerFrm dialog([this](const QString& className) { return FinnAlleDatamedlemmer(className, true); },
+                          this);
     dialog.MainClassName = name;
     dialog.FormShow(e ? e->TrackedVariables : QStringList());
     if (dialog.exec() != QDialog::Accepted)

@@ -22,11 +22,13 @@
 #include "workspace/widgets/editorsearch.h"
 #include "workspace/widgets/tgotolinefrm.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -64,6 +66,13 @@ TEditForm::TEditForm(EditorHost* host, QWidget* parent) : QMdiSubWindow(parent),
     }
     layout->addWidget(status);
     setWidget(body);
+    // The window's own Close keeps Ctrl+F4 but gives up Ctrl+W, which the
+    // frame window's menu uses (the class wizard): with two owners of a key
+    // Qt runs neither.
+    if (QMenu* menu = systemMenu())
+        for (QAction* a : menu->actions())
+            if (a->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_W)))
+                a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
 
     // The edit control as every editor window starts: white, Courier New 10,
     // a 52 pixel gutter in Terminal, Java highlighting.

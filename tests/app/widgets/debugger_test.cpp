@@ -8,6 +8,7 @@
 #include "settings/inifile.h"
 #include "toolchain/tdebugger.h"
 #include "toolchain/widgets/tprogrunfrm.h"
+#include "toolchain/widgets/tvartrackerfrm.h"
 #include "workspace/widgets/teditform.h"
 
 #include "common/messageboxes.h"
@@ -20,10 +21,12 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -338,6 +341,34 @@ TEST_F(FakeKitTest, TrackerWithoutMainClassSaysSo)
     m_form->menus->action("Variabletracker1")->trigger();
     ASSERT_EQ(boxes.texts.size(), 1);
     EXPECT_EQ(boxes.texts[0], "No main class found! Can't run variable tracker.");
+}
+
+// F12 lists the main class's fields from the document; the list confirmed
+// goes to the editor reversed.
+TEST_F(DebugSessionTest, TrackerAddsFieldsOfTheMainClass)
+{
+    TEditForm* e = open("Counter.java", "public class Counter {\n"
+                                         "    private static int count;\n"
+                                         "    String name = \"x\";\n"
+                                         "    void run() {}\n"
+                                         "    public static void main(String[] args) {}\n"
+                                         "}\n");
+    e->TrackedVariables = {"Counter.total"};
+    QStringList members;
+    QTimer::singleShot(0, m_form, [&] {
+        auto* tracker = qobject_cast<TVarTrackerFrm*>(QApplication::activeModalWidget());
+        ASSERT_NE(tracker, nullptr);
+        tracker->ListView1->setCurrentItem(tracker->ListView1->topLevelItem(0));
+        for (int i = 0; i < tracker->ListView2->topLevelItemCount(); ++i) {
+            members << tracker->ListView2->topLevelItem(i)->text(0);
+            tracker->ListView2->setCurrentItem(tracker->ListView2->topLevelItem(i));
+            tracker->Button2->click();
+        }
+        tracker->Button1->click();
+    });
+    m_form->menus->action("Variabletracker1")->trigger();
+    EXPECT_EQ(members, QStringList({"private static int count", "String name"}));
+    EXPECT_EQ(e->TrackedVariables, QStringList({"Counter.name", "Counter.count", "Counter.total"}));
 }
 
 // ---- the real JDKs ---------------------------------------------------------
