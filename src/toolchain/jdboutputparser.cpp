@@ -4,6 +4,8 @@
 
 #include <QRegularExpression>
 
+#include <utility>
+
 namespace {
 
 bool isNameChar(QChar c)
@@ -40,9 +42,24 @@ const QRegularExpression& stopLocation()
     return rx;
 }
 
+// The length of `data` without a last UTF-8 sequence that lacks bytes.
+qsizetype completeLength(const QByteArray& data)
+{
+    for (qsizetype i = data.size() - 1; i >= 0 && i >= data.size() - 3; --i) {
+        const auto b = static_cast<unsigned char>(data.at(i));
+        if ((b & 0xC0) == 0x80)
+            continue;
+        if (b < 0xC0)
+            return data.size();
+        const qsizetype needed = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
+        return data.size() - i < needed ? i : data.size();
+    }
+    return data.size();
+}
+
 } // namespace
 
-JdbOutputParser::JdbOutputParser() : m_decoder(QStringDecoder::Utf8), m_threads({QStringLiteral("main")}) {}
+JdbOutputParser::JdbOutputParser() : m_threads({QStringLiteral("main")}) {}
 
 bool JdbOutputParser::isThreadPrompt(QStringView prompt)
 {
@@ -52,13 +69,22 @@ bool JdbOutputParser::isThreadPrompt(QStringView prompt)
 
 void JdbOutputParser::feed(QByteArrayView bytes, std::vector<JdbItem>& items)
 {
-    const QString text = m_decoder.decode(bytes);
-    for (QChar c : text)
+    // A character split between chunks is decoded whole. Qt's stateful
+    // decoder would not do: it drops a byte after a broken sequence that a
+    // chunk boundary cuts, so the text would depend on the chunks.
+    QByteArray data = m_undecoded;
+    data.append(bytes);
+    const qsizetype cut = completeLength(data);
+    m_undecoded = data.mid(cut);
+    data.truncate(cut);
+    for (QChar c : QString::fromUtf8(data))
         addChar(c, items);
 }
 
 void JdbOutputParser::finish(std::vector<JdbItem>& items)
 {
+    for (QChar c : QString::fromUtf8(std::exchange(m_undecoded, {})))
+        addChar(c, items);
     if (!m_pending.isEmpty() || !m_logical.isEmpty())
         endLine(items);
     items.push_back({JdbItem::Kind::Ended, {}, {}, 0});
@@ -70,7 +96,6 @@ void JdbOutputParser::addChar(QChar c, std::vector<JdbItem>& items)
         return;
     if (c == u'\n') {
         endLine(items);
-        m_promptLast = false;
         return;
     }
     m_pending += c;
@@ -126,6 +151,7 @@ void JdbOutputParser::endLine(std::vector<JdbItem>& items)
     }
     m_pending.clear();
     m_logical.clear();
+    m_promptLast = false;
 }
 
 QStringList JdbOutputParser::logLines(const std::vector<JdbItem>& items)

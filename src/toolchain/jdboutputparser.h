@@ -3,7 +3,6 @@
 #include <QByteArrayView>
 #include <QSet>
 #include <QString>
-#include <QStringDecoder>
 #include <QStringList>
 
 #include <vector>
@@ -66,7 +65,7 @@ private:
     bool takePrompt(std::vector<JdbItem>& items);
     void endLine(std::vector<JdbItem>& items);
 
-    QStringDecoder m_decoder;
+    QByteArray m_undecoded; // a character's first bytes, its last still to come
     QString m_pending; // the line's text since its start or its last prompt
     QString m_logical; // the whole line without its prompts
     QSet<QString> m_threads;

@@ -105,6 +105,8 @@ const ParserCase parserCases[] = {
      "stopped: Worker$Job 12\nended\n"},
     {"TextWithoutLineEndShowsAtTheEnd", "The application exited", "line: The application exited\nended\n"},
     {"Utf8TextIsDecoded", " Hello.name = \"Ærø\"\n", "line: Hello.name = \"Ærø\"\nended\n"},
+    // A broken sequence cut by a chunk boundary loses no byte after it.
+    {"BrokenUtf8LosesNothingAfterIt", "h\xed" "it \xe2\x82\n\xe2", "line: h\xef\xbf\xbdit \xef\xbf\xbd\xef\xbf\xbd\nline: \xef\xbf\xbd\nended\n"},
 };
 
 class ParserCaseTest : public ::testing::TestWithParam<ParserCase> {};
