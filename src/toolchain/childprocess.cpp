@@ -7,6 +7,7 @@
 #include <QProcess>
 
 #include <csignal>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace {
@@ -44,7 +45,12 @@ Result<void> ChildProcess::start(const ChildCommand& command)
                 .arg(QDir::toNativeSeparators(command.program), QDir::toNativeSeparators(command.workDir)));
     m_process->setProcessChannelMode(QProcess::MergedChannels);
     m_process->setWorkingDirectory(command.workDir);
-    m_process->setChildProcessModifier([] { ::setsid(); });
+    // A group of its own, so that ending it ends what it started; and ended
+    // with the thread that started it, should this program be killed.
+    m_process->setChildProcessModifier([] {
+        ::setsid();
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    });
     m_process->start(command.program, command.arguments);
     if (!m_process->waitForStarted(-1))
         return Result<void>::failure(QStringLiteral("Could not start %1: %2")

@@ -23,7 +23,9 @@ struct ChildCommand {
 
 // The one way a kit tool is started: standard output and standard error
 // merged into one stream, standard input a pipe, and a process group of its
-// own, so the tool and whatever it starts can be ended together. Reading is blocking with a
+// own, so the tool and whatever it starts can be ended together. The tool is
+// killed when the thread that started it ends, so it cannot outlive a killed
+// program; the thread waits for the tool anyway. Reading is blocking with a
 // time-out, from the thread that started the child; write() may be called
 // from any thread and is sent by the reading thread, since the process
 // object belongs to that thread.
