@@ -31,8 +31,8 @@
 #include <QToolButton>
 
 #include <algorithm>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <functional>
 #include <numeric>
 #include <vector>
@@ -208,15 +208,16 @@ struct FakeSession {
                   .toUtf8(),
               true);
         write(bin.filePath("jdb"),
-              QString("#!/bin/sh\necho $$ > '%1/pid'\n"
-                      "printf 'Initializing jdb ...\\n> \\nVM Started: No frames on the current call stack\\n\\nmain[1] '\n"
-                      "while IFS= read -r line; do\n"
-                      "  case \"$line\" in\n"
-                      "    exit) %2;;\n"
-                      "    run) printf '> \\nBreakpoint hit: \"thread=main\", Hello.main(), line=3 bci=0\\n\\nmain[1] ';;\n"
-                      "    *) printf '  [1] Hello.main (Hello.java:3)\\nmain[1] ';;\n"
-                      "  esac\n"
-                      "done\n")
+              QString(
+                  "#!/bin/sh\necho $$ > '%1/pid'\n"
+                  "printf 'Initializing jdb ...\\n> \\nVM Started: No frames on the current call stack\\n\\nmain[1] '\n"
+                  "while IFS= read -r line; do\n"
+                  "  case \"$line\" in\n"
+                  "    exit) %2;;\n"
+                  "    run) printf '> \\nBreakpoint hit: \"thread=main\", Hello.main(), line=3 bci=0\\n\\nmain[1] ';;\n"
+                  "    *) printf '  [1] Hello.main (Hello.java:3)\\nmain[1] ';;\n"
+                  "  esac\n"
+                  "done\n")
                   .arg(bin.path(), jdbOnExit)
                   .toUtf8(),
               true);
@@ -280,11 +281,7 @@ double stopMs(TMainForm& form, const std::function<QList<qint64>()>& pids)
     QElapsedTimer t;
     t.start();
     form.toolPages->SpeedButton3->click();
-    waitFor(
-        [&] {
-            return std::none_of(running.begin(), running.end(), [](qint64 pid) { return alive(pid); });
-        },
-        10000);
+    waitFor([&] { return std::none_of(running.begin(), running.end(), [](qint64 pid) { return alive(pid); }); }, 10000);
     return t.nsecsElapsed() / 1e6;
 }
 

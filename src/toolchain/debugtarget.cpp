@@ -62,8 +62,8 @@ Result<quint16> DebugTarget::waitForPort(int timeoutMs, const std::function<bool
             QStringLiteral("The program ended before its debug agent reported a port; its console shows why."));
     if (cancelled && cancelled())
         return Result<quint16>::failure(QStringLiteral("The debug session was stopped before it began."));
-    return Result<quint16>::failure(QStringLiteral("The program did not report its debug port within %1 seconds.")
-                                        .arg(timeoutMs / 1000));
+    return Result<quint16>::failure(
+        QStringLiteral("The program did not report its debug port within %1 seconds.").arg(timeoutMs / 1000));
 }
 
 void DebugTarget::kill()

@@ -38,7 +38,8 @@ qsizetype threadPromptAt(QStringView text, QString* name)
 // jdb's location of a stop: "thread=main", Hello.main(), line=1,203 bci=3
 const QRegularExpression& stopLocation()
 {
-    static const QRegularExpression rx(QStringLiteral(R"("thread=[^"]*", ([^\s(),"]+)\.([^.\s(),"]+)\(\), line=(\d[\d,]*))"));
+    static const QRegularExpression rx(
+        QStringLiteral(R"("thread=[^"]*", ([^\s(),"]+)\.([^.\s(),"]+)\(\), line=(\d[\d,]*))"));
     return rx;
 }
 

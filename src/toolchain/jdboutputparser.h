@@ -66,8 +66,8 @@ private:
     void endLine(std::vector<JdbItem>& items);
 
     QByteArray m_undecoded; // a character's first bytes, its last still to come
-    QString m_pending; // the line's text since its start or its last prompt
-    QString m_logical; // the whole line without its prompts
+    QString m_pending;      // the line's text since its start or its last prompt
+    QString m_logical;      // the whole line without its prompts
     QSet<QString> m_threads;
     bool m_promptLast = false; // nothing since the last prompt
 };

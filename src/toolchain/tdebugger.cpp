@@ -103,14 +103,14 @@ void TDebugger::run()
 
 void TDebugger::RunSession()
 {
-    const Result<quint16> port = m_target->waitForPort(DebugTarget::PortWaitMs, [this] {
-        return m_stopRequested || isInterruptionRequested();
-    });
+    const Result<quint16> port =
+        m_target->waitForPort(DebugTarget::PortWaitMs, [this] { return m_stopRequested || isInterruptionRequested(); });
     if (!port) {
         push(line(port.error()));
         return;
     }
-    const KitCommands::KitCommand command = KitCommands::jdbCommand(m_session.kit, m_session.documentPath, port.value());
+    const KitCommands::KitCommand command =
+        KitCommands::jdbCommand(m_session.kit, m_session.documentPath, port.value());
     ChildProcess jdb(ChildUser::Debugger);
     if (const Result<void> started = jdb.start({command.program, command.arguments, command.workingDirectory});
         !started) {

@@ -23,8 +23,8 @@ class DebugTarget;
 // debug agent; this worker waits for the port the agent reports, attaches jdb
 // to it and turns jdb's output into items for the "Debugger" log. Once jdb is
 // initialised it sends the opening: the watch dumps and a breakpoint per mark,
-// then "run" once jdb has taken the program's start event. Shaped like TRunnerThread: the log's owner takes the items on
-// its own thread, in order; the worker never touches a window.
+// then "run" once jdb has taken the program's start event. Shaped like TRunnerThread: the log's owner takes the items
+// on its own thread, in order; the worker never touches a window.
 //
 // Ending: Stop (the stop button, the session's editor closing, quitting)
 // sends "exit" to jdb and kills the program's process group at once, and
@@ -40,7 +40,7 @@ public:
         KitCommands::KitSettings kit;
         QString documentPath;
         QString mainClass;
-        QStringList watches;   // TrackedVariables
+        QStringList watches;    // TrackedVariables
         std::vector<int> marks; // the marks' lines, in the mark list's order
     };
 

@@ -28,7 +28,10 @@ std::vector<JdbItem> parseChunks(const QByteArray& bytes, const std::vector<qsiz
     return items;
 }
 
-std::vector<JdbItem> parse(const QByteArray& bytes) { return parseChunks(bytes, {}); }
+std::vector<JdbItem> parse(const QByteArray& bytes)
+{
+    return parseChunks(bytes, {});
+}
 
 // One text line per item, the form of the golden files.
 QString describe(const std::vector<JdbItem>& items)
@@ -84,8 +87,7 @@ const ParserCase parserCases[] = {
      "stopped: Tight 6\nended\n"},
     {"AngleInsideALineIsNoPrompt", "VM Started: > No frames on the current call stack\n",
      "line: VM Started: > No frames on the current call stack\nvm started\nended\n"},
-    {"OtherThreadsPromptAtALineStart", "Thread-0[1] ",
-     "prompt: \"Thread-0[1] \"\nended\n"},
+    {"OtherThreadsPromptAtALineStart", "Thread-0[1] ", "prompt: \"Thread-0[1] \"\nended\n"},
     {"ListedComparisonIsNoPrompt", "9  if (a > b) {\n", "line: 9  if (a > b) {\nended\n"},
     {"AngleAtALineStartIsAPromptAtOnce", "> ", "prompt: \"> \"\nended\n"},
     {"AngleAfterAThreadPromptIsAPrompt", "main[1] > Set deferred breakpoint Counter:5\n",
@@ -96,8 +98,7 @@ const ParserCase parserCases[] = {
      "prompt: \"Thread-0[1] \"\nline: Breakpoint hit:\nprompt: \"Thread-0[2] \"\nline: x\nended\n"},
     {"CrIsDroppedAndBlankLinesShowNothing", "Initializing jdb ...\r\n\r\n  \n",
      "line: Initializing jdb ...\ninitialised\nended\n"},
-    {"LineNumbersLoseTheirCommas",
-     "Breakpoint hit: \"thread=main\", Big.main(), line=1,203 bci=11,854\n",
+    {"LineNumbersLoseTheirCommas", "Breakpoint hit: \"thread=main\", Big.main(), line=1,203 bci=11,854\n",
      "line: Breakpoint hit: \"thread=main\", Big.main(), line=1,203 bci=11,854\nstopped: Big 1203\nended\n"},
     {"StopInANestedClassNamesItWhole",
      "Step completed: \"thread=Thread-0\", Worker$Job.lambda$run$0(), line=12 bci=0\n",
@@ -106,7 +107,10 @@ const ParserCase parserCases[] = {
     {"TextWithoutLineEndShowsAtTheEnd", "The application exited", "line: The application exited\nended\n"},
     {"Utf8TextIsDecoded", " Hello.name = \"Ærø\"\n", "line: Hello.name = \"Ærø\"\nended\n"},
     // A broken sequence cut by a chunk boundary loses no byte after it.
-    {"BrokenUtf8LosesNothingAfterIt", "h\xed" "it \xe2\x82\n\xe2", "line: h\xef\xbf\xbdit \xef\xbf\xbd\xef\xbf\xbd\nline: \xef\xbf\xbd\nended\n"},
+    {"BrokenUtf8LosesNothingAfterIt",
+     "h\xed"
+     "it \xe2\x82\n\xe2",
+     "line: h\xef\xbf\xbdit \xef\xbf\xbd\xef\xbf\xbd\nline: \xef\xbf\xbd\nended\n"},
 };
 
 class ParserCaseTest : public ::testing::TestWithParam<ParserCase> {};
@@ -202,7 +206,8 @@ QStringList transcripts()
     return names;
 }
 
-INSTANTIATE_TEST_SUITE_P(Captured, TranscriptTest, ::testing::ValuesIn(transcripts()),
-                         [](const auto& info) { return info.param.toStdString().replace(info.param.indexOf(QChar(u'-')), 1, "_"); });
+INSTANTIATE_TEST_SUITE_P(Captured, TranscriptTest, ::testing::ValuesIn(transcripts()), [](const auto& info) {
+    return info.param.toStdString().replace(info.param.indexOf(QChar(u'-')), 1, "_");
+});
 
 } // namespace

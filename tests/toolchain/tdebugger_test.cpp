@@ -52,8 +52,8 @@ while IFS= read -r line; do
     *) printf 'main[1] ';;
   esac
 done)")
-                                          .replace("@DIR@", m_dir.path())
-                                          .replace("@EXTRA@", extra));
+                                             .replace("@DIR@", m_dir.path())
+                                             .replace("@EXTRA@", extra));
     }
     std::unique_ptr<TDebugger> start(QStringList watches, std::vector<int> marks)
     {

@@ -80,8 +80,7 @@ QString TMainForm::whyNotDebuggable(const TEditForm* editor) const
     const JavaSource::LineAt lineAt = [edit](int i) { return edit->line(i); };
     if (!JavaSource::FinnesMainFunc(edit->lineCount(), lineAt) ||
         JavaSource::FindMainClassName(edit->lineCount(), lineAt).isEmpty())
-        return QStringLiteral("No main class found in %1: only a class with a main method can be debugged.")
-            .arg(name);
+        return QStringLiteral("No main class found in %1: only a class with a main method can be debugged.").arg(name);
     return {};
 }
 
@@ -120,9 +119,9 @@ void TMainForm::SpeedButton41Click()
 
     setDebugButtons(true);
     auto target = std::make_shared<DebugTarget>();
-    auto* console = new TProgRunFrm(
-        KitCommands::debugProgramCommand(session.kit, session.documentPath, session.mainClass), e->caption(), this,
-        target);
+    auto* console =
+        new TProgRunFrm(KitCommands::debugProgramCommand(session.kit, session.documentPath, session.mainClass),
+                        e->caption(), this, target);
     RunWindow = console;
     console->show();
     m_debugEditor = e;
@@ -237,8 +236,7 @@ void TMainForm::SpeedButton44Click()
         return;
     }
     TEditForm* e = GetActiveEditor();
-    TVarTrackerFrm dialog([this](const QString& className) { return FinnAlleDatamedlemmer(className, true); },
-                          this);
+    TVarTrackerFrm dialog([this](const QString& className) { return FinnAlleDatamedlemmer(className, true); }, this);
     dialog.MainClassName = name;
     dialog.FormShow(e ? e->TrackedVariables : QStringList());
     if (dialog.exec() != QDialog::Accepted)

@@ -42,7 +42,7 @@ private:
     void followCursor();
 
     QPlainTextEdit* m_log;
-    int m_outputEnd = 0;      // where jdb's output ends
+    int m_outputEnd = 0; // where jdb's output ends
     bool m_lastIsPrompt = false;
     bool m_appending = false;
 };

@@ -15,7 +15,8 @@ class QTextDocument;
 class WatchPane : public QObject {
     Q_OBJECT
 public:
-    static inline const QString StartedNote = QStringLiteral("[Debugger started, but no variabel information found yet]");
+    static inline const QString StartedNote =
+        QStringLiteral("[Debugger started, but no variabel information found yet]");
     static inline const QString ExitedNote = QStringLiteral("[Debugger has exited, no longer tracking vars]");
 
     explicit WatchPane(QPlainTextEdit* pane);
@@ -32,9 +33,9 @@ private:
 
     QPlainTextEdit* m_pane;
     WatchScanner m_scanner;
-    int m_scannedLines = 0;   // lines of the log scanned for good
-    int m_shownLines = 0;     // pane lines those gave
-    int m_tailStart = 0;      // where the tail begins in the pane
-    QStringList m_lastLine;   // the values of the log's unfinished last line
+    int m_scannedLines = 0; // lines of the log scanned for good
+    int m_shownLines = 0;   // pane lines those gave
+    int m_tailStart = 0;    // where the tail begins in the pane
+    QStringList m_lastLine; // the values of the log's unfinished last line
     QString m_note;
 };

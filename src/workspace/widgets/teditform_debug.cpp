@@ -12,8 +12,7 @@ void TEditForm::Addtodebuggerwatch1Click()
     if (!identifier)
         return;
     const TSynEdit* edit = SynEdit1;
-    const QString mainClass =
-        JavaSource::FindMainClassName(edit->lineCount(), [edit](int i) { return edit->line(i); });
+    const QString mainClass = JavaSource::FindMainClassName(edit->lineCount(), [edit](int i) { return edit->line(i); });
     TrackedVariables << mainClass + QLatin1Char('.') + *identifier;
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Information"),
                     QStringLiteral("The variable \"") + *identifier +

@@ -129,7 +129,7 @@ while IFS= read -r line; do
     *) printf 'main[1] ';;
   esac
 done)")
-                                                     .replace("@DIR@", m_bin.path()));
+                                                    .replace("@DIR@", m_bin.path()));
         setSetting("CompilerOptions", "JavaBinDir", m_bin.path());
     }
     QByteArray jdbInput() const
@@ -348,11 +348,11 @@ TEST_F(FakeKitTest, TrackerWithoutMainClassSaysSo)
 TEST_F(DebugSessionTest, TrackerAddsFieldsOfTheMainClass)
 {
     TEditForm* e = open("Counter.java", "public class Counter {\n"
-                                         "    private static int count;\n"
-                                         "    String name = \"x\";\n"
-                                         "    void run() {}\n"
-                                         "    public static void main(String[] args) {}\n"
-                                         "}\n");
+                                        "    private static int count;\n"
+                                        "    String name = \"x\";\n"
+                                        "    void run() {}\n"
+                                        "    public static void main(String[] args) {}\n"
+                                        "}\n");
     e->TrackedVariables = {"Counter.total"};
     QStringList members;
     QTimer::singleShot(0, m_form, [&] {

@@ -99,8 +99,7 @@ TEST(WatchPane, EqualsTheWholeLogScanOverEveryTranscript)
         QPlainTextEdit log, vars;
         DebugLogPane pane(&log);
         WatchPane watchPane(&vars);
-        QObject::connect(&pane, &DebugLogPane::changed, &pane,
-                         [&] { watchPane.logChanged(*log.document(), watches); });
+        QObject::connect(&pane, &DebugLogPane::changed, &pane, [&] { watchPane.logChanged(*log.document(), watches); });
         watchPane.start();
         EXPECT_EQ(vars.toPlainText(), WatchPane::StartedNote);
         for (const JdbItem& item : items) {

@@ -52,7 +52,8 @@ TEST_F(TrackerTest, FieldsAreAddedAndDeletedAndOkReversesTheList)
     add(0);
     add(1);
     add(1); // duplicates are not refused
-    EXPECT_EQ(texts(m_dialog->ListView3), QStringList({"Counter.total", "Counter.count", "Counter.name", "Counter.name"}));
+    EXPECT_EQ(texts(m_dialog->ListView3),
+              QStringList({"Counter.total", "Counter.count", "Counter.name", "Counter.name"}));
     m_dialog->ListView3->setCurrentItem(m_dialog->ListView3->topLevelItem(0));
     m_dialog->Button3->click();
     m_dialog->Button1->click();
@@ -87,7 +88,8 @@ TEST_F(TrackerTest, ListsAreFoundByTheirLabels)
         if (label->buddy())
             buddies << label->text().remove('&') + "=" + label->buddy()->objectName();
     buddies.sort();
-    EXPECT_EQ(buddies, QStringList({"Datamembers:=ListView2", "Mainclass:=ListView1", "Variables being tracked:=ListView3"}));
+    EXPECT_EQ(buddies,
+              QStringList({"Datamembers:=ListView2", "Mainclass:=ListView1", "Variables being tracked:=ListView3"}));
     EXPECT_EQ(m_dialog->ListView3->headerItem()->text(0), "Variable names:");
 }
 
