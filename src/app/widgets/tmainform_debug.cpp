@@ -96,19 +96,22 @@ void TMainForm::SpeedButton41Click()
     TEditForm* e = GetActiveEditor();
     if (!e)
         return;
+    PageControl4->setCurrentWidget(REDebugLog);
+    const bool running = Debugger && !Debugger->SessionOver;
+    if (const QString why = whyNotDebuggable(e); !why.isEmpty()) {
+        // A running session and its log stay as they are.
+        if (!running)
+            m_debugLog->clear();
+        m_debugLog->appendLine(why);
+        return;
+    }
     // One session at a time: a running one ends before the next begins, so it
     // can neither write into the new log nor be left without a stop.
     if (Debugger) {
         disconnect(Debugger, nullptr, this, nullptr);
         delete Debugger;
     }
-    PageControl4->setCurrentWidget(REDebugLog);
     m_debugLog->clear();
-    if (const QString why = whyNotDebuggable(e); !why.isEmpty()) {
-        m_debugLog->appendLine(why);
-        setDebugButtons(false);
-        return;
-    }
     const TSynEdit* edit = e->SynEdit1;
     TDebugger::Session session;
     session.kit = KitCommands::KitSettings::read(*SettingsIni);
@@ -166,7 +169,8 @@ void TMainForm::focusDebugLog(bool raise)
 {
     // The frame window comes forward from the program's console, never from
     // another application.
-    if (raise && QApplication::activeWindow() && QApplication::activeWindow() != this) {
+    if (raise && QApplication::activeWindow() && QApplication::activeWindow() != this &&
+        !QApplication::activeModalWidget()) {
         PageControl4->setCurrentWidget(REDebugLog);
         activateWindow();
     }
@@ -187,6 +191,8 @@ void TMainForm::SpeedButton42Click()
 {
     if (Debugger)
         Debugger->nextInstruction(debugWatches());
+    if (PageControl4->currentWidget() == REDebugLog)
+        REDebugLog->setFocus();
 }
 
 void TMainForm::SpeedButton3Click()
@@ -195,6 +201,8 @@ void TMainForm::SpeedButton3Click()
     if (Debugger)
         Debugger->Stop();
     m_watchPane->sessionStopped();
+    if (PageControl4->currentWidget() == REDebugLog)
+        REDebugLog->setFocus();
 }
 
 void TMainForm::REDebugLogKeyDown()

@@ -287,6 +287,20 @@ TEST_F(FakeKitTest, BadInputStartsNothing)
     }
 }
 
+// A start that cannot begin leaves a running session and its log alone.
+TEST_F(FakeKitTest, BadInputDuringASessionLeavesItRunning)
+{
+    open("Hello.java", Hello, {7});
+    start();
+    ASSERT_TRUE(waitForLog("line=7"));
+    m_form->MakeUnit(".java");
+    start();
+    EXPECT_TRUE(log().contains("line=7"));
+    EXPECT_TRUE(log().endsWith("has never been saved: save and compile it before debugging it."));
+    EXPECT_FALSE(m_form->Debugger->SessionOver);
+    EXPECT_TRUE(button("SpeedButton3")->isEnabled());
+}
+
 // A bookmark set with its keys marks the document as edited, but the text is
 // the saved one: the session starts.
 TEST_F(FakeKitTest, ABookmarkLeavesTheDocumentDebuggable)
@@ -472,6 +486,19 @@ TEST_P(RealKitTest, TheDebuggedProgramReadsItsConsole)
     button("SpeedButton42")->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return console().contains("Hello Grace"); }, 20000)) << console().toStdString();
     EXPECT_TRUE(vars().contains("Ask.name = \"Grace\"")) << vars().toStdString();
+}
+
+// Start does not compile: without a class file the launcher's error shows in
+// the console and the session ends as usual.
+TEST_P(RealKitTest, AMissingClassFileEndsTheSessionCleanly)
+{
+    open("Counter.java", Counter, {5});
+    start();
+    ASSERT_TRUE(waitForLog("Debug session, done!")) << log().toStdString();
+    EXPECT_TRUE(log().contains("The application exited")) << log().toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_form->RunWindow->Finished; }, 10000));
+    EXPECT_TRUE(console().contains("Could not find or load main class Counter")) << console().toStdString();
+    EXPECT_TRUE(button("SpeedButton41")->isEnabled());
 }
 
 const QByteArray Spawner = "import java.nio.file.*;\n"
