@@ -34,6 +34,13 @@ class QWidget;
 class TDebugger;
 class TEditForm;
 class TProgRunFrm;
+class QPrinter;
+class TPrintPreviewFrm;
+class TSynEditPrint;
+class TSpellCheckFrm;
+class TSynSpellCheck;
+class TTipWindowFrm;
+enum class SpellAction;
 class TSynEdit;
 class ToolPages;
 class WatchPane;
@@ -104,7 +111,9 @@ public:
     // once the tool runs.
     QString CompileFile(const KitCommands::KitCommand& command, QString* failure,
                         const std::function<void()>& started = {});
-    void AnalyseOutput(const QString& fileName);
+    void AnalyseOutput(const QString& compiledPath);
+    // A row of the list leads to its line in its own file.
+    void KompilerErrorsDblClick();
     void SelectErrorLine(TEditForm* editor);
     // Running.
     QPointer<TProgRunFrm> RunWindow; // the console of the last run
@@ -138,6 +147,28 @@ public:
     TEditForm* GeneralDocument(const QString& language);
     QMenu* PopupMenu3 = nullptr;
     QMenu* Customlanguages2 = nullptr;
+
+    // Printing, preview and export.
+    std::unique_ptr<TSynEditPrint> SynEditPrint1;
+    QPointer<TPrintPreviewFrm> PrintPreviewFrm;
+    void SkrivUt(); // SkrivUt: print out (prepares the print engine and the preview)
+    void Print1Click();
+    void PrinterSetup1Click();
+    void ForhndVisning1Click(); // ForhndVisning: print preview
+    void RTFfiltekst1Click();
+    void HTML3Click();
+
+    // Statistics, spell checking and the tip of the day.
+    TSynSpellCheck* SpellChecker1 = nullptr;
+    QPointer<TSpellCheckFrm> SpellCheckFrm;
+    void Statistics1Click();
+    void Spellcheck1Click();
+    void SpellChecker1CheckWord(const QString& word, const QStringList& suggestions, QString& correctWord,
+                                SpellAction& action);
+    void SpellChecker1Done();
+    void ipoftheday1Click();
+    // The [SpellCheck] switches and underline colour, applied to the checker.
+    void ApplySpellCheckOptions();
 
     // Menus and panels by document kind.
     void EnableMainMenu();
@@ -183,12 +214,16 @@ public:
     void setErrorLineActive(bool active) override;
     bool closingFromList() const override { return ClosingFromList; }
     void setClosingFromList(bool closing) override { ClosingFromList = closing; }
+    TEditForm* editorNamed(const QString& name) const override;
     void RemoveItemFromList(const QString& caption) override;
     void OppdaterListeView(const QString& newCaption, const QString& oldCaption) override;
     void AddFileToHist(const QString& path) override;
     QString filesFilter() const override;
     int filesFilterCount() const override;
     QString projectCatalog() const override { return ProjectCatalog; }
+    QString exportDirectory() const override { return m_workingDirs.exportDialog; }
+    QString workingFolder() const override { return m_workingDirs.saveAsDialog; }
+    QString browsedFolder() const override;
     bool lineNumbersChecked() const override;
     bool completionProposalChecked() const override;
     bool autocompletionChecked() const override;
@@ -228,6 +263,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildLayout();
@@ -244,10 +280,18 @@ private:
     void showStop(const JdbItem& stop);
     QStringList debugWatches() const;
     void debugEditorClosing(TEditForm* editor);
+    void wirePrinting();
+    void wireUtilities();
+    void setUpSpellChecker(); // the one-shot start step
+    TTipWindowFrm* showTipOfTheDay();
+    QPrinter& printer();
+    bool printWithDialog(TEditForm* editor);
     void wireGenerators();
     // One compile at a time, the document saved, a kit named; else none.
     std::optional<KitCommands::KitSettings> beginCompile(TEditForm* editor, const QString& noKitMessage);
-    void runJava(const KitCommands::KitSettings& settings);
+    void runJava(const KitCommands::KitSettings& settings, TEditForm* editor);
+    // A second compile or run while javac or the applet viewer runs.
+    void reportBusy();
     // LoadLangData with the definition already read.
     void applyLangData(const CustomLanguageDefinition& definition, bool withSample);
     void runApplet(const KitCommands::KitSettings& settings, const QString& path);
@@ -268,6 +312,8 @@ private:
     void showAbout();
     void reportError(const QString& message);
     void openFromPanel(const QString& path);
+    // Brings an editor window to the front, restored when it was minimized.
+    void activateEditor(TEditForm* editor);
 
     QWidget* m_leftPanel = nullptr;
     QSplitter* m_splitter1 = nullptr;
@@ -279,4 +325,5 @@ private:
     DebugLogPane* m_debugLog = nullptr;
     WatchPane* m_watchPane = nullptr;
     QPointer<TEditForm> m_debugEditor; // the running session's document
+    std::unique_ptr<QPrinter> m_printer;
 };
