@@ -34,7 +34,8 @@ QStringList texts(const QTreeWidget* list)
 TVarTrackerFrm::TVarTrackerFrm(MemberSource members, QWidget* parent) : QDialog(parent), m_members(std::move(members))
 {
     setWindowTitle(QStringLiteral("Variable value tracker"));
-    setWindowFlag(Qt::WindowStaysOnTopHint);
+    // A fixed dialog border: no minimise or maximise, kept above the rest.
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     setModal(true);
 
     ListView1 = makeList("ListView1");
@@ -89,9 +90,8 @@ TVarTrackerFrm::TVarTrackerFrm(MemberSource members, QWidget* parent) : QDialog(
     connect(Button4, &QPushButton::clicked, this, &TVarTrackerFrm::Button4Click);
     connect(Button5, &QPushButton::clicked, this, &TVarTrackerFrm::Button5Click);
 
-    // A fixed width; the height is what the layout needs, at least 380.
-    setFixedWidth(439);
-    setMinimumHeight(qMax(380, layout->sizeHint().height()));
+    // A fixed size: 439 pixels wide, as high as the layout needs, at least 380.
+    setFixedSize(439, qMax(380, layout->sizeHint().height()));
     if (QScreen* screen = parent ? parent->screen() : QWidget::screen())
         move(screen->availableGeometry().center() - QPoint(439 / 2, height() / 2));
 }
@@ -176,5 +176,10 @@ void TVarTrackerFrm::Button4Click()
 
 void TVarTrackerFrm::Button5Click()
 {
-    HelpWindow::instance()->showTopic(QStringLiteral("HID_VARTRACKERDLG"));
+    // This modal dialog, kept on top, would block the help window and cover
+    // it; as a window of the dialog's own it can be read, above it. It goes
+    // with the dialog, and the next help is a new window.
+    HelpWindow* help = HelpWindow::instance();
+    help->setParent(this, Qt::Dialog);
+    help->showTopic(QStringLiteral("HID_VARTRACKERDLG"));
 }

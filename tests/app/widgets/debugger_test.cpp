@@ -30,6 +30,8 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 namespace {
 
 const QByteArray Hello = "public class Hello {\n"      // 1
@@ -225,6 +227,19 @@ TEST_F(FakeKitTest, TypedExitAndTheStopButtonEndTheSessionAlike)
         EXPECT_TRUE(QTest::qWaitFor([&] { return console->Finished; }, 5000)) << "the program runs on";
         QFile::remove(m_bin.filePath("stdin"));
     }
+}
+
+// jdb killed from outside ends the session as exit does, the program too.
+TEST_F(FakeKitTest, AJdbKilledFromOutsideEndsTheSession)
+{
+    open("Hello.java", Hello, {7});
+    start();
+    ASSERT_TRUE(waitForLog("line=7"));
+    ASSERT_EQ(::kill(pid_t(jdbPid()), SIGKILL), 0);
+    ASSERT_TRUE(waitForLog("Debug session, done!", 10000)) << log().toStdString();
+    EXPECT_TRUE(button("SpeedButton41")->isEnabled());
+    TProgRunFrm* console = m_form->RunWindow;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return console->Finished; }, 5000));
 }
 
 // A second start ends the running session first: one session writes the log.
