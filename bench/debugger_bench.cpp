@@ -31,6 +31,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <functional>
@@ -215,7 +216,7 @@ struct FakeSession {
                   "  case \"$line\" in\n"
                   "    exit) %2;;\n"
                   "    run) printf '> \\nBreakpoint hit: \"thread=main\", Hello.main(), line=3 bci=0\\n\\nmain[1] ';;\n"
-                  "    *) printf '  [1] Hello.main (Hello.java:3)\\nmain[1] ';;\n"
+                  "    *) date +%s%N > '%1/stamp'; printf '  [1] Hello.main (Hello.java:3)\\nmain[1] ';;\n"
                   "  esac\n"
                   "done\n")
                   .arg(bin.path(), jdbOnExit)
@@ -255,7 +256,7 @@ void promptBench()
     if (!waitFor([&] { return s.form->REDebugLog->toPlainText().contains("line=3"); }, 20000))
         qFatal("the stand-in session did not stop");
     waitFor([&] { return lastLine(*s.form) == "main[1] "; }, 5000);
-    std::vector<double> rounds;
+    std::vector<double> rounds, oneWay;
     for (int i = 0; i < 50; ++i) {
         const int blocks = s.form->REDebugLog->blockCount();
         QElapsedTimer t;
@@ -263,11 +264,18 @@ void promptBench()
         s.form->Debugger->SendCommand(QStringLiteral("where"));
         if (!waitFor([&] { return s.form->REDebugLog->blockCount() == blocks + 2; }, 5000))
             qFatal("no prompt came");
+        const double shownAt =
+            std::chrono::duration<double, std::milli>(std::chrono::system_clock::now().time_since_epoch()).count();
         rounds.push_back(t.nsecsElapsed() / 1e6);
+        QFile stamp(s.bin.filePath("stamp"));
+        stamp.open(QIODevice::ReadOnly);
+        oneWay.push_back(shownAt - stamp.readAll().trimmed().toDouble() / 1e6);
         QThread::msleep(i % 7); // sends fall at different points of the worker's wait
     }
-    std::printf("prompt: command to jdb and its prompt in the log (stand-in jdb): median %.1f ms, longest %.1f ms "
+    std::printf("prompt: from jdb writing it to the log showing it (stand-in jdb): median %.1f ms, longest %.1f ms "
                 "of 50 (limit 50)\n",
+                median(oneWay), *std::max_element(oneWay.begin(), oneWay.end()));
+    std::printf("prompt: a command sent and its answer shown, both ways: median %.1f ms, longest %.1f ms\n",
                 median(rounds), *std::max_element(rounds.begin(), rounds.end()));
 }
 
