@@ -49,6 +49,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     wireEditingCommands();
     wireCompiler();
     wireDebugger();
+    wireCodeAssistance();
     wirePrinting();
     wireUtilities();
     wireGenerators();
@@ -161,6 +162,7 @@ void TMainForm::FormCreate()
     ImagesFolder = QStringLiteral("images");
     toolPages->setPageVisible(ToolPages::Page::Java, false);
     toolPages->setPageVisible(ToolPages::Page::Html, false);
+    LagNyCompletionListe();
 
     SettingsPath = programFile(QStringLiteral("Vornic.ini"));
     SettingsIni = std::make_unique<IniFile>(SettingsPath);
