@@ -18,6 +18,8 @@
 #include <vector>
 
 class FilePanel;
+class HtmlEscaper;
+class HtmlHost;
 class IniFile;
 class MainMenus;
 class QDialog;
@@ -32,6 +34,7 @@ class QWidget;
 class TEditForm;
 class TProgRunFrm;
 class ToolPages;
+struct Insertion;
 
 // The frame window: the left tool pages with the file panel, the MDI area
 // of editor windows, the bottom panes with the open-files list, the menus,
@@ -117,6 +120,17 @@ public:
     QMenu* PopupMenu3 = nullptr;
     QMenu* Customlanguages2 = nullptr;
 
+    // HTML authoring (tmainform_html.cpp).
+    TEditForm* LagEnhetHTML(const QString& text, int caretLine); // LagEnhetHTML: make an HTML document
+    // SoekOgLeggInn (search and insert): the text on a new line after the
+    // tag; LeggInnTekstITag (insert text into tag): after the tag itself.
+    // False when the document lacks the tag.
+    bool SoekOgLeggInn(const QString& tag, const QString& text);
+    bool LeggInnTekstITag(const QString& tag, const QString& text, int lineBreaks);
+    QString ActiveEditorText() const;
+    QString FindKeyWordInNow() const;
+    HtmlHost* htmlHost();
+
     // Menus and panels by document kind.
     void EnableMainMenu();
     void DisableMainMenu();
@@ -185,6 +199,11 @@ private:
     void wireHistory();
     void wireCompiler();
     void wireRunner();
+    void wireHtml();
+    void buildPasteCodeMenu();
+    void runInlineCommand(const QString& handler);
+    void writeInsertion(const Insertion& insertion);
+    HtmlEscaper documentEscaper() const;
     // One compile at a time, the document saved, a kit named; else none.
     std::optional<KitCommands::KitSettings> beginCompile(TEditForm* editor, const QString& noKitMessage);
     void runJava(const KitCommands::KitSettings& settings);
@@ -216,4 +235,6 @@ private:
     ReopenMenuItems m_reopen;
     bool m_compiling = false;
     WorkingDirectories m_workingDirs;
+    class HtmlWizardHost;
+    std::shared_ptr<HtmlHost> m_htmlHost;
 };

@@ -78,6 +78,10 @@ public:
     void FindAndInsertEndTagXML(const QString& lineText);
     static bool SingleTag(const QString& tag);
     void LeggTilEditor(); // LeggTilEditor: attach the HTML attribute completion again
+    // The selection wrapped in a div of that alignment, or between the two
+    // texts; one undoable step.
+    void AlignmentTekst(const QString& alignment);
+    void StartEndTagTekst(const QString& start, const QString& end);
 
     // Breakpoints are the edit control's marks.
     void SetBreakpoint();
