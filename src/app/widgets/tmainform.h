@@ -84,6 +84,14 @@ public:
     void UpdateListView1ItemSize();
     void SkrivTekstenTilEditor(const QString& text); // write the text to the editor
     QString FindWhitespaceInFront() const; // the caret line's leading blanks
+    // Java source scanners on the active document (JavaSourceModel); with no
+    // document open the lists are empty and the lines -1.
+    QStringList FinnKlasseNavnene() const; // find the class names
+    QStringList FinnAlleDatamedlemmer(const QString& className, bool includePrivate) const; // find all data members
+    QStringList ClipAndFindMultilineDatamembers(const QString& className) const;
+    QStringList NormalizeMemberEntries(const QStringList& entries) const;
+    int FinnClassStart(int line) const;
+    int FinnScopeSlutt(int line) const; // find scope end
     // Compiling.
     QStringList CompilerOutputLines;
     int ErrorCount = 0;
