@@ -111,6 +111,7 @@ TEditForm::TEditForm(EditorHost* host, QWidget* parent) : QMdiSubWindow(parent),
     });
 
     m_search = std::make_unique<EditorSearch>(this, SynEdit1, m_host);
+    setUpHtmlCompletion();
     buildPopupMenu();
     SynEdit1->setPopupMenu(PopupMenu1);
     setStatusText(2, QStringLiteral("Insertion"));
@@ -275,11 +276,6 @@ void TEditForm::FindAndInsertEndTagXML(const QString& lineText)
     }
 }
 
-void TEditForm::LeggTilEditor()
-{
-    // The HTML attribute completion attaches itself here once it exists.
-}
-
 // ---- events --------------------------------------------------------------
 
 void TEditForm::FormActivate()
@@ -332,7 +328,8 @@ void TEditForm::SynEdit1KeyDown(int& key, Qt::KeyboardModifiers shift)
                                                                           : QStringLiteral("Overwrite"));
             break;
         case EditorLogic::KeyDownAction::SpaceTrigger:
-            // The attribute popup and the templates attach here with their Parts.
+            htmlSpaceDown();
+            // The templates attach here with their Part.
             break;
         case EditorLogic::KeyDownAction::MarkModified:
             markModified();

@@ -22,6 +22,7 @@ class TSynXMLSyn;
 class TSynPerlSyn;
 class TSynPHPSyn;
 class TSynGeneralSyn;
+class TCustomSynAutoComplete1;
 
 // One open document: an MDI child holding the edit control, the status bar,
 // the context menu, the seven highlighters and the per-document record.
@@ -43,6 +44,7 @@ public:
     QString LastChosenMethod;
 
     TSynEdit* SynEdit1 = nullptr;
+    TCustomSynAutoComplete1* HtmlAttrCompletion = nullptr; // the HTML attribute popup's component
     QString caption() const { return windowTitle(); }
     void setCaption(const QString& caption) { setWindowTitle(caption); }
     // Lower-case extension of the caption, with its dot.
@@ -123,6 +125,9 @@ protected:
 
 private:
     void buildPopupMenu();
+    void setUpHtmlCompletion();
+    // Space in an HTML document: the attribute popup, once the blank is in.
+    void htmlSpaceDown();
     void SynEdit1Change();
     void SynEdit1KeyDown(int& key, Qt::KeyboardModifiers shift);
     void SynEdit1KeyPress(QChar& key);

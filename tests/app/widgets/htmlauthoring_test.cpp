@@ -4,9 +4,12 @@
 #include "app/widgets/mainmenus.h"
 #include "app/widgets/tmainform.h"
 #include "app/widgets/toolpages.h"
+#include "editor/widgets/editview.h"
 #include "editor/widgets/tsynedit.h"
 #include "html/widgets/fieldtabledialog.h"
 #include "html/widgets/htmlwizards.h"
+#include "html/widgets/tcustomsynautocomplete1.h"
+#include "html/widgets/tfmcustomsynhtmlautocomplete.h"
 #include "html/widgets/ttableform.h"
 #include "settings/widgets/helpwindow.h"
 #include "workspace/newdocuments.h"
@@ -15,6 +18,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -25,6 +29,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTreeWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -345,4 +350,83 @@ TEST_F(HtmlAuthoringTest, EveryWizardIsLabelledUnclippedAndHasItsHelpPage)
         wizard->close();
     }
     qputenv("VORNIC_HOME", m_home.path().toLocal8Bit());
+}
+
+// Space after a tag name opens the attribute popup; the choice goes in at
+// the caret.
+TEST_F(HtmlAuthoringTest, AttributePopupAfterSpaceInAStartTag)
+{
+    QDir(m_home.path()).mkpath("completion");
+    QFile::copy(QStringLiteral(VORNIC_SOURCE_DIR "/data/completion/htmlattributes.txt"),
+                m_home.filePath("completion/htmlattributes.txt"));
+    TEditForm* e = htmlDocument("");
+    auto* popup = e->HtmlAttrCompletion->popup();
+    auto type = [e](const char* text) {
+        QTest::keyClicks(e->SynEdit1->view(), QLatin1String(text));
+        QCoreApplication::processEvents();
+    };
+    type("<table ");
+    ASSERT_TRUE(popup->isVisible());
+    EXPECT_EQ(popup->shownRows(),
+              (QStringList{"align=\"center\"", "align=\"left\"", "align=\"right\"", "bgcolor", "border", "cellpadding",
+                           "cellspacing", "cols", "height", "width"}));
+    EXPECT_EQ(popup->selectedRow(), "align=\"center\"");
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(popup->List, Qt::Key_Down);
+    QTest::keyClick(popup->List, Qt::Key_Return);
+    EXPECT_FALSE(popup->isVisible());
+    EXPECT_EQ(edit()->line(0), "<table border=\"\"");
+    EXPECT_EQ(edit()->caretX(), 16); // between the quotes
+
+    struct Case {
+        const char* typed;
+        bool shows;
+    } cases[] = {
+        {"<pre ", false},
+        {"<a href=\"x ", false},
+        {"<!-- <td ", false},
+        {"<td ", true},
+        {"<TD nowrap ", true},
+    };
+    for (const Case& c : cases) {
+        edit()->setText("");
+        type(c.typed);
+        EXPECT_EQ(popup->isVisible(), c.shows) << c.typed;
+        QTest::keyClick(popup->List, Qt::Key_Escape);
+    }
+    // Without the check mark of "Completion Proposal" nothing opens.
+    m_form->menus->CompletionProposal1->setChecked(false);
+    edit()->setText("");
+    type("<table ");
+    EXPECT_FALSE(popup->isVisible());
+}
+
+// A broken attribute file: no popup, and one message naming file and line.
+TEST_F(HtmlAuthoringTest, ABrokenAttributeFileIsReportedOnce)
+{
+    QDir(m_home.path()).mkpath("completion");
+    QFile broken(m_home.filePath("completion/htmlattributes.txt"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("# attributes\n<table border\n");
+    broken.close();
+    TEditForm* e = htmlDocument("");
+    QStringList messages;
+    auto* timer = new QTimer(m_form);
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, m_form, [&messages] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            messages << box->text();
+            box->accept();
+        }
+    });
+    timer->start();
+    for (int i = 0; i < 2; ++i) {
+        QTest::keyClicks(e->SynEdit1->view(), QStringLiteral("<table "));
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(e->HtmlAttrCompletion->popup()->isVisible());
+    }
+    timer->stop();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(m_home.filePath("completion/htmlattributes.txt") + ", line 2:"))
+        << messages[0].toStdString();
 }
