@@ -17,9 +17,10 @@ bool quoteOpenAtEnd(std::string_view token)
     return std::count(token.begin(), token.end(), '"') % 2 == 1;
 }
 
-} // namespace
-
-QString FindKeyWordInNow(const LineSource& lineAt, int caretColumn, int caretLine)
+// line(index) gives a line as a string_view that stays valid until the
+// next call.
+template <class Line>
+QString findTag(Line line, int caretColumn, int caretLine)
 {
     if (caretLine < 1)
         return {};
@@ -28,8 +29,7 @@ QString FindKeyWordInNow(const LineSource& lineAt, int caretColumn, int caretLin
     // Comments may open or close on the lines above; only comment tokens
     // hold the markers (a quoted "<!--" is no comment).
     for (int index = 0; index < caretLine - 1; ++index) {
-        const QByteArray bytes = lineAt(index);
-        lexer.SetLine(std::string_view(bytes.constData(), std::size_t(bytes.size())), index);
+        lexer.SetLine(line(index), index);
         for (; !lexer.GetEol(); lexer.Next()) {
             if (lexer.GetTokenKind() != TokenKind::Comment)
                 continue;
@@ -42,8 +42,8 @@ QString FindKeyWordInNow(const LineSource& lineAt, int caretColumn, int caretLin
     }
 
     const int X = caretColumn;
-    const QByteArray bytes = lineAt(caretLine - 1);
-    lexer.SetLine(std::string_view(bytes.constData(), std::size_t(bytes.size())), caretLine - 1);
+    const std::string_view caretText = line(caretLine - 1);
+    lexer.SetLine(caretText, caretLine - 1);
     bool inTag = false;
     std::string_view tagName;
     int column = 1;
@@ -85,6 +85,35 @@ QString FindKeyWordInNow(const LineSource& lineAt, int caretColumn, int caretLin
         }
     }
     return QString::fromLatin1(tagName.data(), qsizetype(tagName.size())).toLower();
+}
+
+} // namespace
+
+QString FindKeyWordInNow(const LineSource& lineAt, int caretColumn, int caretLine)
+{
+    QByteArray current;
+    return findTag(
+        [&](int index) {
+            current = lineAt(index);
+            return std::string_view(current.constData(), std::size_t(current.size()));
+        },
+        caretColumn, caretLine);
+}
+
+QString FindKeyWordInNow(std::string_view document, int caretColumn, int caretLine)
+{
+    // Lines are asked for in order: walk the text once.
+    std::size_t next = 0;
+    return findTag(
+        [&](int) {
+            if (next > document.size())
+                return std::string_view();
+            const std::size_t end = std::min(document.find('\n', next), document.size());
+            const std::string_view line = document.substr(next, end - next);
+            next = end + 1;
+            return line;
+        },
+        caretColumn, caretLine);
 }
 
 } // namespace TagAtCaret

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <functional>
+#include <string_view>
 
 // FindKeyWordInNow: the lower-case name of the start tag the caret stands
 // in, or an empty text: outside a tag, inside a quoted value, inside a
@@ -21,5 +22,7 @@ namespace TagAtCaret {
 using LineSource = std::function<QByteArray(int index)>;
 
 QString FindKeyWordInNow(const LineSource& lineAt, int caretColumn, int caretLine);
+// The same over the document's bytes, lines joined by LF: no line is copied.
+QString FindKeyWordInNow(std::string_view document, int caretColumn, int caretLine);
 
 } // namespace TagAtCaret

@@ -183,5 +183,10 @@ TEST(TagAtCaretTest, FindKeyWordInNow)
         const QString tag = TagAtCaret::FindKeyWordInNow([&](int i) { return lines.value(i).toLatin1(); }, caretColumn,
                                                          caretLine);
         EXPECT_EQ(tag, QString::fromUtf8(c.tag)) << c.text;
+        const QByteArray document = lines.join(QLatin1Char('\n')).toLatin1();
+        EXPECT_EQ(TagAtCaret::FindKeyWordInNow(std::string_view(document.constData(), std::size_t(document.size())),
+                                               caretColumn, caretLine),
+                  QString::fromUtf8(c.tag))
+            << c.text << " (document bytes)";
     }
 }

@@ -55,8 +55,9 @@ void TCustomSynAutoComplete1::ShowAtCaret(TSynEdit* editor)
 
 void TCustomSynAutoComplete1::FillAndShow(TSynEdit* editor, const QPoint& caretTop, int lineHeight)
 {
-    const QString tag =
-        TagAtCaret::FindKeyWordInNow([editor](int i) { return editor->lineBytes(i); }, editor->caretX(), editor->caretY());
+    const QByteArray text = editor->documentBytes();
+    const QString tag = TagAtCaret::FindKeyWordInNow(std::string_view(text.constData(), std::size_t(text.size())),
+                                                     editor->caretX(), editor->caretY());
     if (tag.isEmpty())
         return;
     const QString path = HtmlAttributeTable::defaultPath();
