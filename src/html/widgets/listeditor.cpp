@@ -29,6 +29,12 @@ ListEditor::ListEditor(Setup setup, QWidget* parent) : QWidget(parent), m_setup(
     setFocusProxy(m_list);
 
     auto* buttons = new QVBoxLayout;
+    if (!m_setup.addCaption.isEmpty()) {
+        m_add = new QPushButton(m_setup.addCaption, this);
+        m_add->setObjectName(m_setup.objectName + QStringLiteral("Add"));
+        m_add->setAutoDefault(false);
+        buttons->addWidget(m_add);
+    }
     auto* remove = new QPushButton(m_setup.deleteCaption, this);
     remove->setObjectName(m_setup.objectName + QStringLiteral("Delete"));
     remove->setAutoDefault(false);

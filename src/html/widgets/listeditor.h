@@ -22,6 +22,7 @@ public:
         int fullWidth = 0;           // width of the last column
         int narrowWidth = 0;         // its width from narrowAt rows on
         int narrowAt = 6;
+        QString addCaption;          // a button above "Delete"; empty: none
         QString deleteCaption = QStringLiteral("Delete");
         QString importTitle;         // the import dialog's title
         QString importFilter;        // its filter; empty: no Import button
@@ -38,6 +39,9 @@ public:
     QTreeWidget* list() const { return m_list; }
     int lastColumnWidth() const;
 
+    // The add button (when the setup asks for one); the wizard connects it.
+    QPushButton* addButton() const { return m_add; }
+
     // Told the columns of each row "Delete" took out of the list.
     std::function<void(const QStringList& row)> onDeleted;
 
@@ -48,4 +52,5 @@ private:
 
     Setup m_setup;
     QTreeWidget* m_list;
+    QPushButton* m_add = nullptr;
 };

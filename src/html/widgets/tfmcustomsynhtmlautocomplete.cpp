@@ -26,10 +26,11 @@ void TfmCustomSynHTMLAutoComplete::setAttributes(const QStringList& entries)
     const int rowHeight = std::max(List->sizeHintForRow(0), metrics.height());
     const int shownRows = std::min<int>(int(entries.size()), 4);
     const bool scrolls = entries.size() > shownRows;
+    // The popup's border and the one-pixel margin around the list.
     const int frame = 2 * (frameWidth() + 1);
     const int width = widest + 2 + 12 + (scrolls ? List->verticalScrollBar()->sizeHint().width() : 0) + frame;
     List->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    setFixedSize(width, shownRows * rowHeight + frame + 2);
+    setFixedSize(width, shownRows * rowHeight + frame);
 }
 
 void TfmCustomSynHTMLAutoComplete::rowChosen(const QString& row)

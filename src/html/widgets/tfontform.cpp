@@ -82,11 +82,15 @@ TFontForm::TFontForm(HtmlHost* host)
     setup.headers = QStringList{QStringLiteral("Fonts")};
     setup.fullWidth = 240;
     setup.narrowWidth = 223;
+    setup.addCaption = QStringLiteral("Add font..");
     setup.deleteCaption = QStringLiteral("Delete..");
     m_fonts = new ListEditor(setup, this);
-    QPushButton* add = makeButton(QStringLiteral("Add font.."), QStringLiteral("addFont"));
-    addRow(QStringLiteral("More than one font - Options:"), m_fonts, add);
-    connect(add, &QPushButton::clicked, this, [this] {
+    // The list under its caption, across the dialog.
+    auto* caption = new QLabel(QStringLiteral("More than one font - Options:"), this);
+    caption->setBuddy(m_fonts);
+    addWideRow(caption);
+    addWideRow(m_fonts);
+    connect(m_fonts->addButton(), &QPushButton::clicked, this, [this] {
         if (m_font->text().trimmed().isEmpty())
             return;
         m_fonts->addRow({m_font->text()});

@@ -62,7 +62,12 @@ TFramesValgFrm::TFramesValgFrm(HtmlHost* host)
     m_layouts->setMovement(QListView::Static);
     m_layouts->setResizeMode(QListView::Adjust);
     m_layouts->setGridSize(QSize(84, 72));
-    m_layouts->setFixedSize(3 * 84 + 2 * m_layouts->frameWidth() + 6, 3 * 72 + 2 * m_layouts->frameWidth() + 6);
+    m_layouts->setSpacing(0);
+    m_layouts->setWrapping(true);
+    // The nine pictures in three rows of three, all in view.
+    m_layouts->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_layouts->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_layouts->setFixedSize(3 * 84 + 2 * m_layouts->frameWidth() + 4, 3 * 72 + 2 * m_layouts->frameWidth() + 4);
     for (const QString& layout : FramesWizard::layouts())
         new QListWidgetItem(QIcon(layoutPicture(layout)), layout, m_layouts);
     m_layouts->setCurrentRow(-1);

@@ -40,11 +40,11 @@ TTilfeldigebilderFrm1::TTilfeldigebilderFrm1(HtmlHost* host)
     setup.headers = QStringList{QStringLiteral("Images in list")};
     setup.fullWidth = 289;
     setup.narrowWidth = 272;
+    setup.addCaption = QStringLiteral("Add..");
     setup.deleteCaption = QStringLiteral("Delete..");
     Elementer = new ListEditor(setup, this);
-    QPushButton* add = makeButton(QStringLiteral("Add.."), QStringLiteral("add"));
-    addRow(QStringLiteral("Images in list:"), Elementer, add);
-    connect(add, &QPushButton::clicked, this, [this] {
+    addRow(QStringLiteral("Images in list:"), Elementer);
+    connect(Elementer->addButton(), &QPushButton::clicked, this, [this] {
         Elementer->addRow({Edit1->text()});
         Edit1->clear();
     });
