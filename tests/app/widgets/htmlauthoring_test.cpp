@@ -430,3 +430,49 @@ TEST_F(HtmlAuthoringTest, ABrokenAttributeFileIsReportedOnce)
     EXPECT_TRUE(messages[0].contains(m_home.filePath("completion/htmlattributes.txt") + ", line 2:"))
         << messages[0].toStdString();
 }
+
+// The context menu's HTML groups and the "Paste Code.." drop-down run the
+// same commands as the "&Insert" and "&Modify" menus.
+TEST_F(HtmlAuthoringTest, ContextMenuAndPasteCodeRunTheInsertCommands)
+{
+    TEditForm* e = htmlDocument("word");
+    auto item = [](QMenu* menu, const QString& group, const QString& caption) -> QAction* {
+        for (QAction* a : menu->actions())
+            if (a->menu() && a->text().remove(QLatin1Char('&')) == group)
+                for (QAction* b : a->menu()->actions())
+                    if (b->text().section(QLatin1Char('\t'), 0, 0) == caption)
+                        return b;
+        return nullptr;
+    };
+    edit()->setSelection({1, 1}, {5, 1});
+    QAction* bold = item(e->PopupMenu1, "Font", "Bold");
+    ASSERT_NE(bold, nullptr);
+    bold->trigger();
+    EXPECT_EQ(edit()->line(0), "<b>word</b>");
+    QAction* nbsp = item(e->PopupMenu1, "Special characters", "Non braking space");
+    ASSERT_NE(nbsp, nullptr);
+    EXPECT_EQ(nbsp->text().section(QLatin1Char('\t'), 1), "Ctrl+M"); // shown, not registered twice
+    EXPECT_TRUE(nbsp->shortcut().isEmpty());
+    nbsp->trigger();
+    EXPECT_EQ(edit()->line(0), "<b>word</b>&nbsp;");
+
+    QAction* fileField = item(e->PopupMenu1, "Form", "File field");
+    ASSERT_NE(fileField, nullptr);
+    fileField->trigger();
+    QCoreApplication::processEvents();
+    bool found = false;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "TFileFieldFrm" && w->isVisible()) {
+            found = true;
+            w->close();
+        }
+    EXPECT_TRUE(found);
+
+    QMenu* paste = m_form->toolPages->htmlPasteCode->menu();
+    ASSERT_NE(paste, nullptr);
+    EXPECT_EQ(paste->objectName(), "HTMLElement");
+    QAction* copyright = item(paste, "Special Caracters", "Copyright sign (c)");
+    ASSERT_NE(copyright, nullptr);
+    copyright->trigger();
+    EXPECT_EQ(edit()->line(0), "<b>word</b>&nbsp;&copy;");
+}
