@@ -2,6 +2,7 @@
 
 #include "app/directoryrules.h"
 #include "app/filehistory.h"
+#include "generators/widgets/generatorhost.h"
 #include "settings/customlanguages.h"
 #include "toolchain/kitcommands.h"
 #include "workspace/editingcommands.h"
@@ -33,6 +34,7 @@ class QTreeWidget;
 class QWidget;
 class TEditForm;
 class TProgRunFrm;
+class TSynEdit;
 class ToolPages;
 struct Insertion;
 
@@ -40,7 +42,7 @@ struct Insertion;
 // of editor windows, the bottom panes with the open-files list, the menus,
 // the settings store and the timers. Every command acts on the active
 // editor window.
-class TMainForm : public QMainWindow, public EditorHost {
+class TMainForm : public QMainWindow, public EditorHost, public GeneratorHost {
     Q_OBJECT
 public:
     explicit TMainForm(QWidget* parent = nullptr);
@@ -101,7 +103,9 @@ public:
     // once the tool runs.
     QString CompileFile(const KitCommands::KitCommand& command, QString* failure,
                         const std::function<void()>& started = {});
-    void AnalyseOutput(const QString& fileName);
+    void AnalyseOutput(const QString& compiledPath);
+    // A row of the list leads to its line in its own file.
+    void KompilerErrorsDblClick();
     void SelectErrorLine(TEditForm* editor);
     // Running.
     QPointer<TProgRunFrm> RunWindow; // the console of the last run
@@ -183,12 +187,15 @@ public:
     void setErrorLineActive(bool active) override;
     bool closingFromList() const override { return ClosingFromList; }
     void setClosingFromList(bool closing) override { ClosingFromList = closing; }
+    TEditForm* editorNamed(const QString& name) const override;
     void RemoveItemFromList(const QString& caption) override;
     void OppdaterListeView(const QString& newCaption, const QString& oldCaption) override;
     void AddFileToHist(const QString& path) override;
     QString filesFilter() const override;
     int filesFilterCount() const override;
     QString projectCatalog() const override { return ProjectCatalog; }
+    QString workingFolder() const override { return m_workingDirs.saveAsDialog; }
+    QString browsedFolder() const override;
     bool lineNumbersChecked() const override;
     bool completionProposalChecked() const override;
     bool autocompletionChecked() const override;
@@ -196,9 +203,39 @@ public:
     void runMainCommand(const QString& objectName) override;
     void setFindNextEnabled(bool enabled) override;
 
+    // Java code generators (tmainform_generators.cpp): the snippets, and
+    // the class wizard, exception, try-catch and expression dialogs.
+    void Systemoutprintln1Click();
+    void publicfunksjonsnavn1Click(); // public function name
+    void MainFunksjon2Click();        // main function
+    void switch1Click();
+    void class1Click();
+    void Panel3Click();
+    void Knapp2Click();     // button
+    void Checkboks1Click(); // check box
+    void Radioknapp2Click(); // radio button
+    void Tekstfelt2Click(); // text field
+    void Label1Click();
+    void Listeboks2Click(); // list box
+    void Font1Click();
+    void SpeedButton47Click(); // opens JavaElementer beside the button
+    void SpeedButton31Click(); // class wizard
+    void SpeedButton1Click();  // exception generator
+    void SpeedButton32Click(); // try-catch generator
+    void SpeedButton46Click(); // expression builder
+    QMenu* JavaElementer = nullptr; // JavaElementer: Java elements (the snippets)
+
+    // GeneratorHost.
+    TSynEdit* generatorEdit() const override;
+    void insertGeneratedText(const QString& text) override;
+    QString caretLineIndent() const override;
+    QStringList documentClassNames() const override;
+    QStringList documentClassMembers(const QString& className) const override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildLayout();
@@ -212,9 +249,12 @@ private:
     void runInlineCommand(const QString& handler);
     void writeInsertion(const Insertion& insertion);
     HtmlEscaper documentEscaper() const;
+    void wireGenerators();
     // One compile at a time, the document saved, a kit named; else none.
     std::optional<KitCommands::KitSettings> beginCompile(TEditForm* editor, const QString& noKitMessage);
-    void runJava(const KitCommands::KitSettings& settings);
+    void runJava(const KitCommands::KitSettings& settings, TEditForm* editor);
+    // A second compile or run while javac or the applet viewer runs.
+    void reportBusy();
     // LoadLangData with the definition already read.
     void applyLangData(const CustomLanguageDefinition& definition, bool withSample);
     void runApplet(const KitCommands::KitSettings& settings, const QString& path);
@@ -235,6 +275,8 @@ private:
     void showAbout();
     void reportError(const QString& message);
     void openFromPanel(const QString& path);
+    // Brings an editor window to the front, restored when it was minimized.
+    void activateEditor(TEditForm* editor);
 
     QWidget* m_leftPanel = nullptr;
     QSplitter* m_splitter1 = nullptr;
