@@ -21,7 +21,10 @@ struct Rows {
     int next = 0;
 };
 
-QLineEdit* labelledEdit(QDialog* dialog, Rows& rows, const char* label, const char* name, QWidget* after = nullptr)
+// A labelled line edit; with buttonCaption a button after it (made after
+// the edit, so Tab reaches it right after the edit).
+QLineEdit* labelledEdit(QDialog* dialog, Rows& rows, const char* label, const char* name,
+                        const char* buttonCaption = nullptr, QPushButton** button = nullptr)
 {
     QGridLayout* grid = rows.grid;
     auto* edit = new QLineEdit(dialog);
@@ -31,9 +34,12 @@ QLineEdit* labelledEdit(QDialog* dialog, Rows& rows, const char* label, const ch
     text->setBuddy(edit);
     const int row = rows.next++;
     grid->addWidget(text, row, 0);
-    grid->addWidget(edit, row, 1, 1, after ? 1 : 2);
-    if (after)
-        grid->addWidget(after, row, 2);
+    grid->addWidget(edit, row, 1, 1, buttonCaption ? 1 : 2);
+    if (buttonCaption) {
+        *button = new QPushButton(QLatin1String(buttonCaption), dialog);
+        (*button)->setAutoDefault(false);
+        grid->addWidget(*button, row, 2);
+    }
     return edit;
 }
 
@@ -57,11 +63,9 @@ TBrowserFrm::TBrowserFrm(HtmlHost* host, QWidget* parent) : QDialog(parent), m_h
     layout->setSizeConstraint(QLayout::SetFixedSize);
     Rows grid{new QGridLayout};
     layout->addLayout(grid.grid);
-    auto* find = new QPushButton(QStringLiteral("Find.."), this);
+    QPushButton* find = nullptr;
+    document = labelledEdit(this, grid, "Document:", "document", "Find..", &find);
     find->setObjectName(QStringLiteral("findDocument"));
-    find->setAutoDefault(false);
-    document = labelledEdit(this, grid, "Document:", "document", find);
-    setTabOrder(document, find);
     connect(find, &QPushButton::clicked, this, [this] {
         if (const auto picked = FilePicking::pickPage(
                 this, m_host, QStringLiteral("HTML dukument (*.html *.htm);;Andre filer (*)")))
@@ -83,6 +87,7 @@ TBrowserFrm::TBrowserFrm(HtmlHost* host, QWidget* parent) : QDialog(parent), m_h
     m_resizable = check("Resize handle", "resizable");
     m_status = check("Status line", "status");
     addOkCancel(this, layout);
+    document->setFocus();
 }
 
 BrowserWindowValues TBrowserFrm::values() const
@@ -111,6 +116,7 @@ TStatusLinjeFrm::TStatusLinjeFrm(QWidget* parent) : QDialog(parent)
     layout->addLayout(grid.grid);
     message = labelledEdit(this, grid, "Message:", "message");
     addOkCancel(this, layout);
+    message->setFocus();
 }
 
 TLinkForm::TLinkForm(HtmlHost* host)

@@ -22,6 +22,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -337,6 +338,30 @@ TEST_F(HtmlAuthoringTest, EveryWizardIsLabelledUnclippedAndHasItsHelpPage)
                 EXPECT_TRUE(labelled) << c.caption << ": " << w->objectName().toStdString() << " has no label";
                 EXPECT_FALSE(w->objectName().isEmpty()) << c.caption;
             }
+        }
+        // Tab goes through the rows in order, a row's button after its field.
+        auto* grid = wizard->findChild<QGridLayout*>();
+        ASSERT_NE(grid, nullptr);
+        auto cell = [grid, wizard](QWidget* w) -> std::pair<int, int> {
+            for (; w && w != wizard; w = w->parentWidget()) {
+                const int index = grid->indexOf(w);
+                if (index >= 0) {
+                    int row = 0, column = 0, rows = 0, columns = 0;
+                    grid->getItemPosition(index, &row, &column, &rows, &columns);
+                    return {row, column};
+                }
+            }
+            return {1000, 0}; // the buttons under the rows
+        };
+        std::pair<int, int> previous{-1, -1};
+        QWidget* w = QApplication::focusWidget();
+        ASSERT_NE(w, nullptr) << c.caption;
+        for (int steps = 0; steps < 60 && cell(w).first < 1000; ++steps) {
+            EXPECT_GE(cell(w), previous) << c.caption << ": Tab reaches " << w->objectName().toStdString() << " late";
+            previous = cell(w);
+            do
+                w = w->nextInFocusChain();
+            while (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(wizard) || !w->isEnabled());
         }
         if (auto* help = wizard->findChild<QPushButton*>("HelpButton")) {
             help->click();
