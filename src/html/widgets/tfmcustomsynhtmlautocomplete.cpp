@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTreeWidget>
 
@@ -14,6 +16,34 @@ TfmCustomSynHTMLAutoComplete::TfmCustomSynHTMLAutoComplete(QWidget* parent) : Co
     List->setFont(QApplication::font());
     List->setMouseTracking(true);
     List->viewport()->setCursor(Qt::PointingHandCursor);
+    List->viewport()->installEventFilter(this);
+}
+
+bool TfmCustomSynHTMLAutoComplete::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == List->viewport() && (event->type() == QEvent::MouseMove || event->type() == QEvent::Leave)) {
+        QRect row;
+        if (event->type() == QEvent::MouseMove) {
+            const QModelIndex index = List->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+            row = index.isValid() ? List->visualRect(index) : QRect();
+        }
+        if (row != m_hovered) {
+            m_hovered = row;
+            List->viewport()->update();
+        }
+    }
+    return CompletionPopup::eventFilter(watched, event);
+}
+
+void TfmCustomSynHTMLAutoComplete::paintRow(QPainter* painter, const QRect& rect, const QString& text,
+                                             bool selected) const
+{
+    if (rect.intersects(m_hovered) && rect.top() == m_hovered.top()) {
+        QFont underlined = painter->font();
+        underlined.setUnderline(true);
+        painter->setFont(underlined);
+    }
+    CompletionPopup::paintRow(painter, rect, text, selected);
 }
 
 void TfmCustomSynHTMLAutoComplete::setAttributes(const QStringList& entries)

@@ -21,4 +21,10 @@ public:
 protected:
     void rowChosen(const QString& row) override;
     QStringList rowsForFilter(const QString&) const override { return allRows(); }
+    // The row under the mouse is underlined, as a link would be.
+    void paintRow(QPainter* painter, const QRect& rect, const QString& text, bool selected) const override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QRect m_hovered; // the row under the mouse, in the list's coordinates
 };

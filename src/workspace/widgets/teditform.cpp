@@ -340,7 +340,7 @@ void TEditForm::SynEdit1KeyDown(int& key, Qt::KeyboardModifiers shift)
             break;
         case EditorLogic::KeyDownAction::SpaceTrigger:
             htmlSpaceDown();
-            // The templates attach here with their Part.
+            // The Java templates hook in here as well.
             break;
         case EditorLogic::KeyDownAction::MarkModified:
             markModified();
