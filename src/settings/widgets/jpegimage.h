@@ -1,9 +1,10 @@
 #pragma once
 
+#include "settings/result.h"
+
+#include <QByteArray>
 #include <QImage>
 
-class QString;
-
-// A JPEG file (a Qt resource or a path) decoded by our libjpeg decoder;
-// a null image when it cannot be read or decoded.
-QImage loadJpegImage(const QString& path);
+// Decodes a JPEG picture with libjpeg. A damaged or truncated file gives
+// libjpeg's message, never a crash or an exit.
+Result<QImage> decodeJpeg(const QByteArray& bytes);

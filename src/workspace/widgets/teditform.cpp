@@ -4,6 +4,8 @@
 
 #include "editor/editorcolors.h"
 #include "editor/tsyncsssyn.h"
+#include "editor/tsynexporterhtml.h"
+#include "editor/tsynexporterrtf.h"
 #include "editor/tsyngeneralsyn.h"
 #include "editor/tsynhtmlsyn.h"
 #include "editor/tsynjavasyn.h"
@@ -123,6 +125,7 @@ TEditForm::TEditForm(EditorHost* host, QWidget* parent) : QMdiSubWindow(parent),
 
     m_search = std::make_unique<EditorSearch>(this, SynEdit1, m_host);
     setUpHtmlCompletion();
+    setUpCodeAssistance();
     buildPopupMenu();
     SynEdit1->setPopupMenu(PopupMenu1);
     setStatusText(2, QStringLiteral("Insertion"));
@@ -339,8 +342,8 @@ void TEditForm::SynEdit1KeyDown(int& key, Qt::KeyboardModifiers shift)
                                                                           : QStringLiteral("Overwrite"));
             break;
         case EditorLogic::KeyDownAction::SpaceTrigger:
-            htmlSpaceDown();
-            // The Java templates hook in here as well.
+            htmlSpaceDown(shift);
+            spaceDown(shift);
             break;
         case EditorLogic::KeyDownAction::MarkModified:
             markModified();
@@ -357,6 +360,7 @@ void TEditForm::SynEdit1KeyPress(QChar& key)
         SynEdit1->setSelText(QStringLiteral("."));
         key = QChar();
         SynEdit1->setEditorFocus();
+        dotTyped();
         return;
     }
     if (key == QLatin1Char('>')) {

@@ -29,8 +29,11 @@ void TEditForm::LeggTilEditor()
     HtmlAttrCompletion->attach(SynEdit1);
 }
 
-void TEditForm::htmlSpaceDown()
+void TEditForm::htmlSpaceDown(Qt::KeyboardModifiers shift)
 {
+    // Ctrl+Space and the like are other commands' keys.
+    if (shift & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return;
     if (!captionExtension().contains(QLatin1String(".htm")) || !m_host->completionProposalChecked())
         return;
     // The key goes on to the edit control: the popup opens after the blank
