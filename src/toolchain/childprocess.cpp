@@ -66,8 +66,9 @@ Result<void> ChildProcess::start(const ChildCommand& command)
     m_process->setWorkingDirectory(command.workDir);
     const pid_t parent = ::getpid();
     m_process->setChildProcessModifier([parent] {
-        // A group of its own, so stopping it reaches what it starts too.
-        ::setpgid(0, 0);
+        // A session and group of its own, so stopping it reaches what it
+        // starts too, and a terminal's Ctrl+C meant for us does not.
+        ::setsid();
         // Killed with the thread that started it, should this program die
         // without ending it; too late when the program is already gone.
         ::prctl(PR_SET_PDEATHSIG, SIGKILL);
@@ -172,4 +173,11 @@ std::optional<int> ChildProcess::exitCode() const
     if (!m_started || !ended() || m_process->exitStatus() != QProcess::NormalExit)
         return std::nullopt;
     return m_process->exitCode();
+}
+
+void ChildProcess::killProcessGroup(qint64 pid)
+{
+    // kill(0) and kill(-1) would reach our own group or every process.
+    if (pid > 1)
+        ProcessGroups::signal(pid, SIGKILL);
 }

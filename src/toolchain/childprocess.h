@@ -61,12 +61,15 @@ public:
     // Takes the step of stop() that is due; for a reader that waits
     // elsewhere than in read().
     void escalateStop();
-    // The child's process group; 0 before it has started.
-    qint64 processGroup() const { return m_group; }
+    // The child's process id, also its process group's; 0 before it has
+    // started.
+    qint64 processId() const { return m_group; }
+
+    // SIGKILL to every process of the group led by `pid`; nothing for 0 or 1.
+    static void killProcessGroup(qint64 pid);
 
     // The exit status once the child has ended normally.
     std::optional<int> exitCode() const;
-
 private:
     void sendQueuedInput();
     bool ended() const;

@@ -1,6 +1,7 @@
 #include "toolchain/trunnerthread.h"
 
 #include "toolchain/childprocess.h"
+#include "toolchain/debugtarget.h"
 
 #include <QMutexLocker>
 
@@ -71,10 +72,10 @@ void TRunnerThread::Stop()
         m_stopEarly = true;
 }
 
-qint64 TRunnerThread::processGroup()
+qint64 TRunnerThread::processId()
 {
     QMutexLocker lock(&m_inputMutex);
-    return m_child ? m_child->processGroup() : 0;
+    return m_child ? m_child->processId() : 0;
 }
 
 std::vector<TRunnerThread::Event> TRunnerThread::takeEvents()
@@ -142,6 +143,8 @@ void TRunnerThread::RunProcess()
     const Result<void> started =
         child.start({CommandLine.program, CommandLine.arguments, CommandLine.workingDirectory});
     if (started) {
+        if (m_target)
+            m_target->started(child.processId());
         {
             QMutexLocker lock(&m_inputMutex);
             m_child = &child;
@@ -159,6 +162,8 @@ void TRunnerThread::RunProcess()
                 break;
             if (chunk.kind != Chunk::Kind::Data)
                 continue;
+            if (m_target)
+                m_target->output(chunk.bytes);
             // Room is made before the console's pending text is locked: the
             // entry is queued under that lock, never waiting there.
             waitForRoom(&child);
@@ -167,6 +172,8 @@ void TRunnerThread::RunProcess()
     } else {
         post({Event::Kind::StartFailed, started.error()});
     }
+    if (m_target)
+        m_target->ended(started ? QString() : started.error());
     {
         QMutexLocker lock(&m_inputMutex);
         m_child = nullptr;

@@ -84,7 +84,7 @@ TEST(ProcessGroups, AProgramDeafToInterruptAndTerminateIsKilled)
         }
     });
     EXPECT_TRUE(ended) << output.toStdString();
-    EXPECT_FALSE(ProcessGroups::alive(child.processGroup()));
+    EXPECT_FALSE(ProcessGroups::alive(child.processId()));
 }
 
 TEST(ProcessGroups, EndingInputEndsAProgramThatReadsToTheEnd)
@@ -126,10 +126,10 @@ TEST(ProcessGroups, EndAllEndsEveryProgramStillRunning)
     }
     ASSERT_TRUE(pr && dr);
     const std::vector<qint64> groups = ProcessGroups::all();
-    EXPECT_NE(std::find(groups.begin(), groups.end(), polite.processGroup()), groups.end());
+    EXPECT_NE(std::find(groups.begin(), groups.end(), polite.processId()), groups.end());
     EXPECT_EQ(ProcessGroups::endAll(300), 1); // the deaf one needed SIGKILL
-    EXPECT_FALSE(ProcessGroups::alive(polite.processGroup()));
-    EXPECT_FALSE(ProcessGroups::alive(deaf.processGroup()));
+    EXPECT_FALSE(ProcessGroups::alive(polite.processId()));
+    EXPECT_FALSE(ProcessGroups::alive(deaf.processId()));
 }
 
 } // namespace

@@ -48,6 +48,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     wireCommands();
     wireEditingCommands();
     wireCompiler();
+    wireDebugger();
+    wireHtml();
+    wireCodeAssistance();
     wirePrinting();
     wireUtilities();
     wireGenerators();
@@ -160,6 +163,7 @@ void TMainForm::FormCreate()
     ImagesFolder = QStringLiteral("images");
     toolPages->setPageVisible(ToolPages::Page::Java, false);
     toolPages->setPageVisible(ToolPages::Page::Html, false);
+    LagNyCompletionListe();
 
     SettingsPath = programFile(QStringLiteral("Vornic.ini"));
     SettingsIni = std::make_unique<IniFile>(SettingsPath);

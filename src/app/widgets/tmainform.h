@@ -2,6 +2,7 @@
 
 #include "app/directoryrules.h"
 #include "app/filehistory.h"
+#include "assist/widgets/tsynautocomplete.h"
 #include "generators/widgets/generatorhost.h"
 #include "settings/customlanguages.h"
 #include "toolchain/kitcommands.h"
@@ -20,7 +21,10 @@
 
 class DocumentBackups;
 struct DocumentBackup;
+class DebugLogPane;
 class FilePanel;
+class HtmlEscaper;
+class HtmlHost;
 class IniFile;
 class MainMenus;
 class QDialog;
@@ -32,6 +36,7 @@ class QTabWidget;
 class QTimer;
 class QTreeWidget;
 class QWidget;
+class TDebugger;
 class TEditForm;
 class TProgRunFrm;
 class QPrinter;
@@ -43,6 +48,9 @@ class TTipWindowFrm;
 enum class SpellAction;
 class TSynEdit;
 class ToolPages;
+class WatchPane;
+struct JdbItem;
+struct Insertion;
 
 // The frame window: the left tool pages with the file panel, the MDI area
 // of editor windows, the bottom panes with the open-files list, the menus,
@@ -102,6 +110,17 @@ public:
     QStringList NormalizeMemberEntries(const QStringList& entries) const;
     int FinnClassStart(int line) const;
     int FinnScopeSlutt(int line) const; // find scope end
+    // Code assistance (tmainform_assist.cpp): the templates of every editor
+    // window, the completion switches and Quick find.
+    TSynAutoComplete SynAutoComplete1;
+    QStringList TemplateList; // the built-ins until completion/auto.cmp is read
+    void LagNyCompletionListe(); // make new completion list: read completion/auto.cmp again
+    void CompletionProposal1Click();
+    void Autocompletion1Click();
+    void ClassNameCompoBox1Enter();
+    void ClassNameCompoBox1Click();
+    void ClassDatamemberComboBox2Click();
+    void SpeedButton101Click();
     // Compiling.
     QStringList CompilerOutputLines;
     int ErrorCount = 0;
@@ -123,6 +142,14 @@ public:
     QString FindMainClassName() const;
     // The package the active document declares; empty for none.
     QString FindPackageName() const;
+    // Debugging.
+    QPointer<TDebugger> Debugger; // the last session's; null until the first
+    void SpeedButton41Click();    // start debugging
+    void SpeedButton42Click();    // next instruction
+    void SpeedButton3Click();     // stop execution
+    void SpeedButton44Click();    // variable value tracker
+    void REDebugLogKeyDown();
+    void REDebugLogChange();
     // External programs.
     void Viewpageinbrowser1Click();
     void WindowsExplorer1Click();
@@ -163,6 +190,17 @@ public:
     void ipoftheday1Click();
     // The [SpellCheck] switches and underline colour, applied to the checker.
     void ApplySpellCheckOptions();
+
+    // HTML authoring (tmainform_html.cpp).
+    TEditForm* LagEnhetHTML(const QString& text, int caretLine); // LagEnhetHTML: make an HTML document
+    // SoekOgLeggInn (search and insert): the text on a new line after the
+    // tag; LeggInnTekstITag (insert text into tag): after the tag itself.
+    // False when the document lacks the tag.
+    bool SoekOgLeggInn(const QString& tag, const QString& text);
+    bool LeggInnTekstITag(const QString& tag, const QString& text, int lineBreaks);
+    QString ActiveEditorText() const;
+    QString FindKeyWordInNow() const;
+    HtmlHost* htmlHost();
 
     // Menus and panels by document kind.
     void EnableMainMenu();
@@ -231,6 +269,7 @@ public:
     void LoadLangData(const QString& name, bool withSample) override;
     void runMainCommand(const QString& objectName) override;
     void setFindNextEnabled(bool enabled) override;
+    void expandTemplate(const QString& word, TSynEdit* edit) override;
 
     // Java code generators (tmainform_generators.cpp): the snippets, and
     // the class wizard, exception, try-catch and expression dialogs.
@@ -273,6 +312,20 @@ private:
     void wireHistory();
     void wireCompiler();
     void wireRunner();
+    void wireDebugger();
+    QString whyNotDebuggable(const TEditForm* editor) const;
+    void setDebugButtons(bool running);
+    void takeDebuggerEvents();
+    void focusDebugLog(bool raise);
+    void showStop(const JdbItem& stop);
+    QStringList debugWatches() const;
+    void debugEditorClosing(TEditForm* editor);
+    void wireHtml();
+    void buildPasteCodeMenu();
+    void runInlineCommand(const QString& handler);
+    void writeInsertion(const Insertion& insertion);
+    HtmlEscaper documentEscaper() const;
+    void wireCodeAssistance();
     void wirePrinting();
     void wireUtilities();
     void setUpSpellChecker(); // the one-shot start step
@@ -329,5 +382,10 @@ private:
     void endBackups(); // a clean quit
     TEditForm* restoreDocument(const DocumentBackup& backup);
     WorkingDirectories m_workingDirs;
+    DebugLogPane* m_debugLog = nullptr;
+    WatchPane* m_watchPane = nullptr;
+    QPointer<TEditForm> m_debugEditor; // the running session's document
+    class HtmlWizardHost;
+    std::shared_ptr<HtmlHost> m_htmlHost;
     std::unique_ptr<QPrinter> m_printer;
 };

@@ -297,9 +297,13 @@ void TMainForm::setFindNextEnabled(bool enabled)
 
 void TMainForm::runMainCommand(const QString& objectName)
 {
-    if (QAction* a = menus->action(objectName))
+    if (QAction* a = menus->action(objectName)) {
         if (a->isEnabled())
             a->trigger();
+    } else if (QToolButton* b = toolPages->button(objectName)) {
+        // A command with no menu item of its own (the file field wizard).
+        b->click();
+    }
 }
 
 void TMainForm::wireCommands()
@@ -373,8 +377,6 @@ void TMainForm::wireCommands()
         {"Previous breakpoint", "Previousbookmark1"}, {"Print", "Print1"}, {"Print preview", "ForhndVisning1"},
         {"Comment", "Comment1"}, {"Uncomment", "Uncomment1"}, {"Indent", "Indent1"}, {"Unindent", "Unindent1"},
         {"Set breakpoint", "Setbreakpoint1"}, {"Clear breakpoint", "Deletebreakpoint1"},
-        {"Start debugging", "Startdebug1"}, {"Next instruction", "Nextinstruction1"},
-        {"Stop execution", "Stopdebug1"}, {"Variabel value tracker", "Variabletracker1"},
         {"Class wizard code generator", "Classwizard1"}, {"Try..Catch code generator", "rycatchcodegenerator1"},
         {"Exception code generator", "Exceptioncodegenerator1"}, {"Expression builder", "Expressionbuilder1"},
         {"View page in browser (Ctrl+G)", "Viewpageinbrowser1"},

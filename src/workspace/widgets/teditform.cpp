@@ -124,6 +124,8 @@ TEditForm::TEditForm(EditorHost* host, QWidget* parent) : QMdiSubWindow(parent),
     });
 
     m_search = std::make_unique<EditorSearch>(this, SynEdit1, m_host);
+    setUpHtmlCompletion();
+    setUpCodeAssistance();
     buildPopupMenu();
     SynEdit1->setPopupMenu(PopupMenu1);
     setStatusText(2, QStringLiteral("Insertion"));
@@ -288,11 +290,6 @@ void TEditForm::FindAndInsertEndTagXML(const QString& lineText)
     }
 }
 
-void TEditForm::LeggTilEditor()
-{
-    // The HTML attribute completion attaches itself here once it exists.
-}
-
 // ---- events --------------------------------------------------------------
 
 void TEditForm::FormActivate()
@@ -347,7 +344,8 @@ void TEditForm::SynEdit1KeyDown(int& key, Qt::KeyboardModifiers shift)
                                                                           : QStringLiteral("Overwrite"));
             break;
         case EditorLogic::KeyDownAction::SpaceTrigger:
-            // The attribute popup and the templates attach here with their Parts.
+            htmlSpaceDown(shift);
+            spaceDown(shift);
             break;
         case EditorLogic::KeyDownAction::MarkModified:
             markModified();
@@ -364,6 +362,7 @@ void TEditForm::SynEdit1KeyPress(QChar& key)
         SynEdit1->setSelText(QStringLiteral("."));
         key = QChar();
         SynEdit1->setEditorFocus();
+        dotTyped();
         return;
     }
     if (key == QLatin1Char('>')) {

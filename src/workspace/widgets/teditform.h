@@ -7,10 +7,13 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class EditorHost;
 class EditorSearch;
+class ParameterHint;
+class TCustomSynAutoComplete;
 class QLabel;
 class QMenu;
 class TSynEdit;
@@ -22,6 +25,7 @@ class TSynXMLSyn;
 class TSynPerlSyn;
 class TSynPHPSyn;
 class TSynGeneralSyn;
+class TCustomSynAutoComplete1;
 class TSynCustomExporter;
 class TSynExporterRTF;
 class TSynExporterHTML;
@@ -46,6 +50,13 @@ public:
     QString LastChosenMethod;
 
     TSynEdit* SynEdit1 = nullptr;
+    TCustomSynAutoComplete1* HtmlAttrCompletion = nullptr; // the HTML attribute popup's component
+    // Code assistance (teditform_assist.cpp): the member popup's component
+    // and the parameter hint, both freed with the window.
+    TCustomSynAutoComplete* JavaCompletion = nullptr;
+    ParameterHint* scpParams = nullptr;
+    // Whether the parameter hint applies at the caret, and its current parameter.
+    std::optional<int> scpParamsExecute() const;
     QString caption() const { return windowTitle(); }
     void setCaption(const QString& caption) { setWindowTitle(caption); }
     // Lower-case extension of the caption, with its dot.
@@ -88,6 +99,10 @@ public:
     void FindAndInsertEndTagXML(const QString& lineText);
     static bool SingleTag(const QString& tag);
     void LeggTilEditor(); // LeggTilEditor: attach the HTML attribute completion again
+    // The selection wrapped in a div of that alignment, or between the two
+    // texts; one undoable step.
+    void AlignmentTekst(const QString& alignment);
+    void StartEndTagTekst(const QString& start, const QString& end);
 
     // Breakpoints are the edit control's marks.
     void SetBreakpoint();
@@ -98,6 +113,8 @@ public:
     QStringList SorterBreakPoints() const; // SorterBreakPoints: sort the breakpoints
     bool IsBookmarkAtLine(int line) const;
     void Fjernallbokmerker1Click();        // clear all breakpoints
+    // Watches the variable declared on the caret line (the debugger dumps it).
+    void Addtodebuggerwatch1Click();
 
     // Search and replace of this window.
     void Soek();       // Soek: search
@@ -135,10 +152,16 @@ protected:
 
 private:
     void buildPopupMenu();
+    void setUpHtmlCompletion();
+    // Space in an HTML document: the attribute popup, once the blank is in.
+    void htmlSpaceDown(Qt::KeyboardModifiers shift);
     void SynEdit1Change();
     void SynEdit1KeyDown(int& key, Qt::KeyboardModifiers shift);
     void SynEdit1KeyPress(QChar& key);
     void SynEdit1SpecialLineColors(int line, bool& special, TColor& foreground, TColor& background);
+    void setUpCodeAssistance();
+    void dotTyped();                               // after "." is written
+    void spaceDown(Qt::KeyboardModifiers shift);   // before the blank is typed
     // "File aldready exists, overwrite ?": true for Yes.
     bool confirmOverwrite();
     bool writeTo(const QString& path);
