@@ -109,6 +109,12 @@ bool TfmCompletionProposal::keyPressed(QKeyEvent* event)
         moveCaretAfterTyping();
         return true;
     }
+    if (event->text() == QLatin1String(".")) {
+        // No member's name holds a dot: it ends the name typed so far, and
+        // the editor's own dot opens the list for that name ("System.out.").
+        closeAndType(event);
+        return true;
+    }
     const QString line = m_edit->lineText();
     if (key == Qt::Key_Backspace) {
         const QString shorter = CompletionList::withBackspace(line, m_popupColumn);

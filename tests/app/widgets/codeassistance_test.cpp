@@ -213,6 +213,35 @@ TEST_F(CodeAssistanceTest, EnterAndBlankWithNoRowLeftCloseAndAreTyped)
     EXPECT_EQ(e->SynEdit1->caretY(), 7);
 }
 
+// No member's name holds a dot, so a dot typed into the list ends the name
+// and opens the list of what stands before it: "System.out." typed in one go.
+TEST_F(CodeAssistanceTest, ADotTypedIntoTheListOpensTheListOfTheNameBeforeIt)
+{
+    writeHome("completion/System.cmp",
+              "static PrintStream err\r\nstatic PrintStream out\r\nstatic long nanoTime()\r\n");
+    writeHome("completion/PrintStream.cmp", "void print(String s)\r\nvoid println(String x)\r\n");
+    TEditForm* e = open("Demo.java", kDemo);
+    e->SynEdit1->setCaretXY(9, 6);
+    type(e, "f(System.o");
+    ASSERT_TRUE(popup(e)->isVisible());
+    EXPECT_EQ(popup(e)->title(), "Class: System");
+    type(e, "ut.");
+    ASSERT_TRUE(popup(e)->isVisible());
+    EXPECT_EQ(popup(e)->title(), "Class: PrintStream");
+    EXPECT_EQ(popup(e)->rowCount(), 2);
+    EXPECT_EQ(e->SynEdit1->lineText(), "        f(System.out.");
+    type(e, "println\n");
+    EXPECT_EQ(e->SynEdit1->lineText(), "        f(System.out.println()");
+    EXPECT_EQ(e->SynEdit1->caretX(), 30); // between the parentheses
+
+    e->SynEdit1->setLineText("        g(s)");
+    e->SynEdit1->setCaretX(12);
+    type(e, ".len.");
+    EXPECT_FALSE(popup(e)->isVisible()); // nothing is known of "len"
+    EXPECT_EQ(e->SynEdit1->lineText(), "        g(s.len.)");
+    EXPECT_EQ(e->SynEdit1->caretX(), 17);
+}
+
 TEST_F(CodeAssistanceTest, ParenthesisBeforeTheDotStaysUntouched)
 {
     TEditForm* e = open("Demo.java", kDemo);
