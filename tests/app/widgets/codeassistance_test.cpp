@@ -12,6 +12,7 @@
 #include "settings/inifile.h"
 #include "workspace/widgets/teditform.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -359,6 +360,27 @@ TEST_F(CodeAssistanceTest, QuickFindJumpsToTheChosenMember)
     emit members->activated(3);
     EXPECT_EQ(e->SynEdit1->caretXY(), (BufferCoord{3, 14}));
     EXPECT_TRUE(members->isEnabled());
+}
+
+// A letter typed into the member box searches its list, which opens; the
+// caret moves only when a member is chosen.
+TEST_F(CodeAssistanceTest, TypingInTheMemberBoxSearchesItsListBeforeAnyJump)
+{
+    TEditForm* e = open("Demo.java", kDemo);
+    QComboBox* classes = m_form->toolPages->ClassNameCompoBox1;
+    QComboBox* members = m_form->toolPages->ClassDatamemberComboBox2;
+    m_form->ClassNameCompoBox1Enter();
+    classes->setCurrentIndex(1);
+    emit classes->activated(1); // Helper; the member box takes the focus
+    e->SynEdit1->setCaretXY(3, 1);
+    QTest::keyClick(members, Qt::Key_V);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(e->SynEdit1->caretXY(), (BufferCoord{3, 1}));
+    ASSERT_TRUE(members->view()->isVisible());
+    EXPECT_EQ(members->view()->currentIndex().data().toString(), "void grow()");
+    QTest::keyClick(members->view(), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(e->SynEdit1->caretXY(), (BufferCoord{3, 12}));
 }
 
 TEST_F(CodeAssistanceTest, ClosingQuickFindAsksAndRemembers)
