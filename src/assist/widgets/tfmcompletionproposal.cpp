@@ -77,7 +77,7 @@ void TfmCompletionProposal::replaceLine(const QString& text, int caretColumn)
 void TfmCompletionProposal::moveCaretAfterTyping()
 {
     if (m_edit)
-        m_edit->setCaretX(CompletionList::typingEnd(m_edit->lineText(), m_popupColumn) + 1);
+        m_edit->setCaretX(CompletionList::typingEnd(m_edit->lineText(), m_popupColumn, m_savedLine.size()) + 1);
 }
 
 void TfmCompletionProposal::closeAndType(QKeyEvent* event)
@@ -117,7 +117,7 @@ bool TfmCompletionProposal::keyPressed(QKeyEvent* event)
     }
     const QString line = m_edit->lineText();
     if (key == Qt::Key_Backspace) {
-        const QString shorter = CompletionList::withBackspace(line, m_popupColumn);
+        const QString shorter = CompletionList::withBackspace(line, m_popupColumn, m_savedLine.size());
         if (line.size() - 1 < m_savedLine.size()) {
             // Back past the place where the popup opened.
             replaceLine(shorter, m_popupColumn - 1);
@@ -125,13 +125,14 @@ bool TfmCompletionProposal::keyPressed(QKeyEvent* event)
             return true;
         }
         replaceLine(shorter, m_popupColumn);
-        setFilter(CompletionList::typedPrefix(shorter, m_popupColumn));
+        setFilter(CompletionList::typedPrefix(shorter, m_popupColumn, m_savedLine.size()));
         return true;
     }
     if (isPrintable(event)) {
-        const QString longer = CompletionList::withCharacterTyped(line, m_popupColumn, event->text().at(0));
+        const QString longer =
+            CompletionList::withCharacterTyped(line, m_popupColumn, m_savedLine.size(), event->text().at(0));
         replaceLine(longer, m_popupColumn);
-        setFilter(CompletionList::typedPrefix(longer, m_popupColumn));
+        setFilter(CompletionList::typedPrefix(longer, m_popupColumn, m_savedLine.size()));
         return true;
     }
     return CompletionPopup::keyPressed(event);

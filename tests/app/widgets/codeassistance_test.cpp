@@ -253,6 +253,29 @@ TEST_F(CodeAssistanceTest, ParenthesisBeforeTheDotStaysUntouched)
     EXPECT_EQ(e->SynEdit1->lineText(), "        g(n) + s.ch");
 }
 
+// A dot typed inside a statement: the name typed after it stays in front
+// of what followed the caret.
+TEST_F(CodeAssistanceTest, TextAfterTheCaretStaysAfterWhatIsTyped)
+{
+    TEditForm* e = open("Demo.java", kDemo);
+    e->SynEdit1->setCaretXY(9, 6);
+    e->SynEdit1->setLineText("        t = s; // s");
+    e->SynEdit1->setCaretX(14);
+    type(e, ".sub");
+    ASSERT_TRUE(popup(e)->isVisible());
+    EXPECT_EQ(popup(e)->rowCount(), 2);
+    EXPECT_EQ(e->SynEdit1->lineText(), "        t = s.sub; // s");
+    type(e, "\n");
+    EXPECT_EQ(e->SynEdit1->lineText(), "        t = s.substring(); // s");
+    EXPECT_EQ(e->SynEdit1->caretX(), 25); // between the parentheses
+
+    e->SynEdit1->setLineText("        n = s + 1;");
+    e->SynEdit1->setCaretX(14);
+    type(e, ".lx\b\x1b");
+    EXPECT_EQ(e->SynEdit1->lineText(), "        n = s.l + 1;");
+    EXPECT_EQ(e->SynEdit1->caretX(), 16); // after what was typed
+}
+
 TEST_F(CodeAssistanceTest, NoPopupInStringsCommentsOrWithTheSwitchOff)
 {
     TEditForm* e = open("Demo.java", kDemo);
