@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -227,14 +228,15 @@ TEST_F(PrintAndUtilitiesTest, ExportToHtmlOfASelection)
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         if (!dialog)
             return false;
-        proposed = dialog->findChild<QLineEdit*>("fileNameEdit") ? dialog->findChild<QLineEdit*>("fileNameEdit")->text()
-                                                                 : QString();
-        // Typed whole into the name field: selectFile() of a file not yet
-        // there can lose to the dialog's own proposal while its folder loads.
-        if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit"))
-            name->setText(target);
-        else
-            dialog->selectFile(target);
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        if (!name)
+            return false;
+        proposed = name->text();
+        // Typed as a user types it: selectFile() leaves the name box alone
+        // once it has the focus, which a loaded machine gives it before this
+        // runs now and then.
+        dialog->setDirectory(m_files.path());
+        name->setText(QFileInfo(target).fileName());
         QMetaObject::invokeMethod(dialog, "accept");
         return true;
     });
