@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTextEdit>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -98,17 +99,30 @@ void TTipWindowFrm::FormCreate(const QString& tipsPath)
     Result<TipsFile> tips = TipsFile::read(tipsPath);
     if (!tips) {
         // Reported beside the window, not over the program: the window is
-        // not modal, and neither is its error.
-        auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Pellam Vornic"), tips.error(),
-                                    QMessageBox::Ok, this);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->setModal(false);
-        box->show();
+        // not modal, and neither is its error. It stays above all windows as
+        // the window does, and shows after it, or the window would hide it.
+        m_error = new QMessageBox(QMessageBox::Critical, QStringLiteral("Pellam Vornic"), tips.error(),
+                                  QMessageBox::Ok, this);
+        m_error->setWindowFlag(Qt::WindowStaysOnTopHint);
+        m_error->setAttribute(Qt::WA_DeleteOnClose);
+        m_error->setModal(false);
         return;
     }
     m_tips = tips.take();
     m_current = int(QRandomGenerator::global()->bounded(m_tips->count())) + 1;
     GetTipNr();
+}
+
+void TTipWindowFrm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Once: after the window is up and has been activated.
+    if (m_error && !m_error->isVisible())
+        QTimer::singleShot(0, m_error, [box = m_error] {
+            box->show();
+            box->raise();
+            box->activateWindow();
+        });
 }
 
 void TTipWindowFrm::GetTipNr()
