@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -212,6 +213,39 @@ TEST_F(PrintAndUtilitiesTest, PreviewOfThreePagesOpensOnPageOne)
     m_form->ForhndVisning1Click();
     EXPECT_EQ(status, " Page: 1 of 3");
     EXPECT_EQ(caption, "Print preview of document - Name.java");
+}
+
+// Printing to a file proposes the document's own name in the folder of the
+// last file printed, not the last document's file.
+TEST_F(PrintAndUtilitiesTest, PrintToFileProposesTheDocumentsName)
+{
+    start();
+    QStringList proposed;
+    auto answer = [&proposed](const QString& chosen) {
+        whenModal([&proposed, chosen](QWidget* modal) {
+            auto* dialog = qobject_cast<QPrintDialog*>(modal);
+            if (!dialog)
+                return false;
+            auto* file = dialog->findChild<QLineEdit*>("filename");
+            proposed << (file ? file->text() : QString());
+            if (file && !chosen.isEmpty()) {
+                file->setText(chosen);
+                QMetaObject::invokeMethod(dialog, "accept");
+            } else {
+                dialog->reject();
+            }
+            return true;
+        });
+    };
+    open("First.java", "int a;\n");
+    answer(m_files.filePath("First.pdf"));
+    m_form->Print1Click();
+    open("Second.txt", "one line\n");
+    answer(QString());
+    m_form->Print1Click();
+    ASSERT_EQ(proposed.size(), 2); // the first depends on the platform
+    EXPECT_EQ(proposed[1], m_files.filePath("Second.pdf"));
+    EXPECT_TRUE(QFile::exists(m_files.filePath("First.pdf")));
 }
 
 // Export of a selection of three lines writes only those, with "<" and "&"
