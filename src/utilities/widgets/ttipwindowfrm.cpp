@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTextEdit>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -102,11 +101,11 @@ void TTipWindowFrm::FormCreate(const QString& tipsPath)
     Result<TipsFile> tips = TipsFile::read(tipsPath);
     if (!tips) {
         // Reported beside the window, not over the program: the window is
-        // not modal, and neither is its error. It stays above all windows as
-        // the window does, and shows after it, or the window would hide it.
+        // not modal, and neither is its error. It is the window's own dialog
+        // and shows after it: shown first, the window came up over it and
+        // hid it.
         m_error = new QMessageBox(QMessageBox::Critical, QStringLiteral("Pellam Vornic"), tips.error(),
                                   QMessageBox::Ok, this);
-        m_error->setWindowFlag(Qt::WindowStaysOnTopHint);
         m_error->setAttribute(Qt::WA_DeleteOnClose);
         m_error->setModal(false);
         return;
@@ -116,16 +115,12 @@ void TTipWindowFrm::FormCreate(const QString& tipsPath)
     GetTipNr();
 }
 
-void TTipWindowFrm::showEvent(QShowEvent* event)
+void TTipWindowFrm::setVisible(bool visible)
 {
-    QDialog::showEvent(event);
-    // Once: after the window is up and has been activated.
-    if (m_error && !m_error->isVisible())
-        QTimer::singleShot(0, m_error, [box = m_error] {
-            box->show();
-            box->raise();
-            box->activateWindow();
-        });
+    QDialog::setVisible(visible);
+    // Once, right after the window itself is up, so that it comes over it.
+    if (visible && m_error && !m_error->isVisible())
+        m_error->show();
 }
 
 void TTipWindowFrm::GetTipNr()

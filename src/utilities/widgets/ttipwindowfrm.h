@@ -43,8 +43,8 @@ public:
     // written.
     void done(int result) override;
 
-protected:
-    void showEvent(QShowEvent* event) override;
+    // Shows the window, then the error about the tips file, if any.
+    void setVisible(bool visible) override;
 
 private:
     void FormCreate(const QString& tipsPath);
