@@ -74,6 +74,7 @@ protected:
         m_form = new TMainForm;
         m_form->resize(1000, 700);
         m_form->show();
+        QCoreApplication::processEvents(); // start-up ends before a user acts
     }
     QString writeFile(const QString& folder, const QString& name, const QByteArray& bytes)
     {
@@ -102,10 +103,28 @@ protected:
     TMainForm* m_form = nullptr;
 };
 
+// Shown at start once the frame window is up: a window manager keeps a
+// dialog above its parent only when the parent was there first.
 TEST_F(PrintAndUtilitiesTest, TipShowsAtStartUntilTurnedOff)
 {
     writeFile(m_home.path(), "tips.txt", "Tips\n--\n2\n#1%\nOne\n#2%\nTwo\n");
+    struct ShownAfterFrame : QObject {
+        bool tipShown = false, frameWasUp = false;
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::Show && qobject_cast<TTipWindowFrm*>(watched) && !tipShown) {
+                tipShown = true;
+                auto* frame = static_cast<QWidget*>(watched)->parentWidget();
+                frameWasUp = frame && frame->isVisible();
+            }
+            return false;
+        }
+    } watch;
+    qApp->installEventFilter(&watch);
     start();
+    qApp->removeEventFilter(&watch);
+    EXPECT_TRUE(watch.tipShown);
+    EXPECT_TRUE(watch.frameWasUp);
     TTipWindowFrm* tip = shownWindow<TTipWindowFrm>();
     ASSERT_TRUE(tip);
     EXPECT_FALSE(tip->RichEdit1->toPlainText().isEmpty());
