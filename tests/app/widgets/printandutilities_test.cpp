@@ -280,16 +280,20 @@ TEST_F(PrintAndUtilitiesTest, ExportToHtmlOfASelection)
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         if (!dialog)
             return false;
-        proposed = dialog->findChild<QLineEdit*>("fileNameEdit") ? dialog->findChild<QLineEdit*>("fileNameEdit")->text()
-                                                                 : QString();
-        dialog->selectFile(target);
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        if (!name)
+            return false;
+        proposed = name->text();
+        // Typed, as a user does: selectFile() lets the folder's listing,
+        // still loading, put the proposed name back before the accept.
+        name->setText(target);
         QMetaObject::invokeMethod(dialog, "accept");
         return true;
     });
     m_form->HTML3Click();
     EXPECT_EQ(proposed, "Sel.html");
     QFile f(target);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << QDir(m_files.path()).entryList(QDir::Files).join(' ').toStdString();
     const QString html = QString::fromUtf8(f.readAll());
     EXPECT_TRUE(html.contains("<title>&quot;Sel.java&quot; exported as HTML</title>"));
     EXPECT_TRUE(html.contains("&lt;")) << html.toStdString();
