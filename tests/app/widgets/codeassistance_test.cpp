@@ -64,6 +64,7 @@ protected:
         m_form = new TMainForm;
         m_form->resize(1000, 700);
         m_form->show();
+        QCoreApplication::processEvents(); // start-up ends before a user acts
         QApplication::setActiveWindow(m_form);
     }
     void TearDown() override

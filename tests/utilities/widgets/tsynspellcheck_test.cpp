@@ -160,4 +160,22 @@ TEST_F(SpellCheckTest, UnderlinesWhileTypingOnLinesInView)
     EXPECT_EQ(underlined(1999), QString());
 }
 
+// A document gets its own highlighter after it is loaded (and when the user
+// changes its language): the underlines follow the new one at once.
+TEST_F(SpellCheckTest, UnderlinesFollowAChangeOfHighlighter)
+{
+    m_edit.setText(QStringLiteral("Thiss is a tesst; // good wrod\n"));
+    m_spell.setEditor(&m_edit);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(underlined(0), QStringLiteral("wrod"));
+
+    m_edit.setHighlighter(nullptr); // plain text: every word is checked
+    QCoreApplication::processEvents();
+    EXPECT_EQ(underlined(0), QStringLiteral("Thiss tesst wrod"));
+
+    m_edit.setHighlighter(&m_java);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(underlined(0), QStringLiteral("wrod"));
+}
+
 } // namespace
