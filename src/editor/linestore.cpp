@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstring>
 
@@ -78,30 +77,3 @@ Result<QByteArray> readFileBytes(const QString& path)
     return bytes;
 }
 
-Result<void> writeFileAtomically(const QString& path, const QByteArray& bytes)
-{
-    QString target = path;
-    const QFileInfo info(path);
-    if (info.isSymLink()) {
-        // Write the link's target so the link itself survives.
-        const QString resolved = info.symLinkTarget();
-        if (!resolved.isEmpty())
-            target = resolved;
-    }
-    const bool existed = QFileInfo::exists(target);
-    const QFileDevice::Permissions permissions = existed ? QFile::permissions(target) : QFileDevice::Permissions();
-
-    QSaveFile f(target);
-    if (!f.open(QIODevice::WriteOnly))
-        return Result<void>::failure(QStringLiteral("Cannot create file \"%1\". %2").arg(path, f.errorString()));
-    if (f.write(bytes) != bytes.size()) {
-        const QString reason = f.errorString();
-        f.cancelWriting();
-        return Result<void>::failure(QStringLiteral("Cannot write file \"%1\". %2").arg(path, reason));
-    }
-    if (!f.commit())
-        return Result<void>::failure(QStringLiteral("Cannot write file \"%1\". %2").arg(path, f.errorString()));
-    if (existed)
-        QFile::setPermissions(target, permissions);
-    return {};
-}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/atomicfile.h"
 #include "settings/result.h"
 
 #include <QByteArray>
@@ -30,9 +31,3 @@ QByteArray normalizeLineEnds(const QByteArray& text);
 
 // The whole file; an error names the path and the system's reason.
 Result<QByteArray> readFileBytes(const QString& path);
-
-// Writes a temporary file in the target's folder, flushes it to disk and
-// renames it over the target, so a failure leaves the old file as it was.
-// A symbolic link is followed (its target is written) and an existing file
-// keeps its permission bits.
-Result<void> writeFileAtomically(const QString& path, const QByteArray& bytes);

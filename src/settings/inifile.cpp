@@ -366,34 +366,98 @@ void IniFile::WriteColor(const QString& section, const QString& key, TColor valu
     WriteString(section, key, Colors::ColorToString(value));
 }
 
-void IniFile::EraseSection(const QString& section)
+namespace {
+
+// Removes every section of that name; true when there was one.
+bool eraseSection(std::vector<Line>& lines, const QString& section)
 {
-    std::lock_guard lock(iniMutex());
-    std::vector<Line> lines = splitLines(readAll(m_path));
     bool changed = false;
     for (SectionRange r = findSection(lines, section); r.found; r = findSection(lines, section, r.header)) {
         lines.erase(lines.begin() + std::ptrdiff_t(r.header), lines.begin() + std::ptrdiff_t(r.end));
         changed = true;
     }
-    if (changed)
-        writeLines(m_path, lines);
+    return changed;
 }
 
-void IniFile::DeleteKey(const QString& section, const QString& key)
+// Removes the first key of that name in the section; true when there was one.
+bool deleteKey(std::vector<Line>& lines, const QString& section, const QString& key)
 {
-    std::lock_guard lock(iniMutex());
-    std::vector<Line> lines = splitLines(readAll(m_path));
     const SectionRange r = findSection(lines, section);
     if (!r.found)
-        return;
+        return false;
     for (std::size_t i = r.header + 1; i < r.end; ++i) {
         const Parsed p = parseLine(lines[i].text);
         if (p.type == LineType::Key && sameName(p.name, key)) {
             lines.erase(lines.begin() + std::ptrdiff_t(i));
-            writeLines(m_path, lines);
-            return;
+            return true;
         }
     }
+    return false;
+}
+
+} // namespace
+
+void IniFile::EraseSection(const QString& section)
+{
+    IniBatch batch;
+    batch.EraseSection(section);
+    Apply(batch);
+}
+
+void IniFile::DeleteKey(const QString& section, const QString& key)
+{
+    IniBatch batch;
+    batch.DeleteKey(section, key);
+    Apply(batch);
+}
+
+void IniFile::Apply(const IniBatch& batch)
+{
+    std::lock_guard lock(iniMutex());
+    std::vector<Line> lines = splitLines(readAll(m_path));
+    bool changed = false;
+    for (const IniBatch::Change& c : batch.m_changes) {
+        switch (c.kind) {
+        case IniBatch::Kind::Write:
+            setKey(lines, c.section, c.key, c.value);
+            changed = true;
+            break;
+        case IniBatch::Kind::EraseSection: changed |= eraseSection(lines, c.section); break;
+        case IniBatch::Kind::DeleteKey: changed |= deleteKey(lines, c.section, c.key); break;
+        }
+    }
+    if (changed)
+        writeLines(m_path, lines);
+}
+
+void IniBatch::WriteString(const QString& section, const QString& key, const QString& value)
+{
+    m_changes.append({Kind::Write, section, key, value});
+}
+
+void IniBatch::WriteInteger(const QString& section, const QString& key, int value)
+{
+    WriteString(section, key, QString::number(value));
+}
+
+void IniBatch::WriteBool(const QString& section, const QString& key, bool value)
+{
+    WriteString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void IniBatch::WriteColor(const QString& section, const QString& key, TColor value)
+{
+    WriteString(section, key, Colors::ColorToString(value));
+}
+
+void IniBatch::EraseSection(const QString& section)
+{
+    m_changes.append({Kind::EraseSection, section, {}, {}});
+}
+
+void IniBatch::DeleteKey(const QString& section, const QString& key)
+{
+    m_changes.append({Kind::DeleteKey, section, key, {}});
 }
 
 bool IniFile::SectionExists(const QString& section) const
