@@ -9,7 +9,7 @@
 // Custom languages: each one a small INI file customlang/<name>.ini in the
 // program folder, listed by customlang/toc.ini, with its colours in
 // colors/lang/<name>.ini. A name becomes a file name, so a name that would
-// leave those folders ("", ".", "..", anything with "/" or "\") has no files.
+// leave those folders (NameRules::checkFileName) has no files, nor has "toc".
 
 // Bits of a custom language's comment set.
 namespace CustomCommentBits {

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <Qt>
 
 #include <array>
 #include <cstdint>
 
+class IniBatch;
 class IniFile;
 
 // Keyboard shortcuts of the main menu: the 16-bit shortcut value (virtual
@@ -44,6 +46,24 @@ QString shortcutToText(Value value);
 // US layout's unshifted keys for punctuation; 0 when the key has no Qt key.
 int shortcutToQtKey(Value value);
 
+// A pressed key (a Qt key with its modifiers) as a value; 0 for a key that
+// has no code here or a combination with the Meta key.
+Value qtKeyToShortcut(int qtKey, Qt::KeyboardModifiers modifiers);
+
+// Two texts name the same key: they are equal with blanks trimmed and
+// letter case ignored ("ctrl+l" and "Ctrl+L"), or they convert to the same
+// value ("Ctrl+Shift+P" and "Shift+Ctrl+P", "^S" and "Ctrl+S"). Texts that
+// convert to nothing share no value.
+bool sameShortcut(const QString& a, const QString& b);
+
+// Giving a row of the options page a new text.
+enum class NewTextCheck {
+    Accepted,     // empty (no shortcut), or a key no row holds
+    Clash,        // some row, the changed one included, holds the same key
+    NotAShortcut, // the text names no key the menus can carry
+};
+NewTextCheck checkNewText(const TextList& rows, const QString& text);
+
 // Section ShortCutList of the settings file.
 inline constexpr char Section[] = "ShortCutList";
 inline constexpr char DefaultListKey[] = "DefaultList";
@@ -57,5 +77,6 @@ TextList listedTexts(const IniFile& ini);
 // Writes DefaultList false and every key with its text, blanks trimmed.
 // Throws IniWriteError when the file cannot be written.
 void writeTexts(IniFile& ini, const TextList& texts);
+void writeTexts(IniBatch& batch, const TextList& texts);
 
 } // namespace Shortcuts
