@@ -45,6 +45,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     wireCommands();
     wireEditingCommands();
     wireCompiler();
+    wireOptions();
     FormCreate();
 }
 

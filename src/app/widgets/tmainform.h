@@ -6,6 +6,7 @@
 #include "toolchain/kitcommands.h"
 #include "workspace/editingcommands.h"
 #include "workspace/newdocuments.h"
+#include "settings/widgets/optionshost.h"
 #include "workspace/widgets/editorhost.h"
 
 #include <QMainWindow>
@@ -37,7 +38,7 @@ class ToolPages;
 // of editor windows, the bottom panes with the open-files list, the menus,
 // the settings store and the timers. Every command acts on the active
 // editor window.
-class TMainForm : public QMainWindow, public EditorHost {
+class TMainForm : public QMainWindow, public EditorHost, public OptionsHost {
     Q_OBJECT
 public:
     explicit TMainForm(QWidget* parent = nullptr);
@@ -128,7 +129,7 @@ public:
     void PopupMenuItemsUpdate(const QString& extension);
     void LoadUserSettings();
     void UpdateColorsInEditor();
-    void LoadShortcuts();
+    void LoadShortcuts() override;
     void UpdateFilesFilter();
     void LoadCustomLanglistFromFile();
 
@@ -152,7 +153,21 @@ public:
     void AutosaveTimerTimer();
     void OneTimeTimerTimer();
 
-    // EditorHost.
+    // The options dialog (tmainform_options.cpp).
+    void Options2Click();
+    void Definenewcustomlanguage1Click();
+    bool editorOpen() const override { return GetActiveEditor() != nullptr; }
+    std::optional<AttributeList> activeJavaColors() const override;
+    void applyOptions(const OptionsSettings& settings) override;
+    void templatesSaved() override;
+    void customLanguagesChanged() override;
+    std::optional<QString> selectDirectory(const QString& start) override;
+    void openHomepage() override;
+    QStringList dictionaryLanguages() const override;
+    HighlightPreview* createHighlightPreview(QWidget* parent) override;
+    QString editorCommandOfKey(int qtKey) const override;
+
+    // EditorHost and OptionsHost.
     IniFile& settingsStore() override { return *SettingsIni; }
     int openDocumentCount() const override { return OpenDocumentCount; }
     void editorClosing(TEditForm* editor, bool lastWindow) override;
@@ -185,6 +200,7 @@ private:
     void wireHistory();
     void wireCompiler();
     void wireRunner();
+    void wireOptions();
     // One compile at a time, the document saved, a kit named; else none.
     std::optional<KitCommands::KitSettings> beginCompile(TEditForm* editor, const QString& noKitMessage);
     void runJava(const KitCommands::KitSettings& settings);
