@@ -188,7 +188,7 @@ Result<void> writeSample(const QString& name, const QStringList& lines)
     batch.EraseSection(kCode);
     batch.WriteInteger(kCode, QStringLiteral("CodeLines"), int(lines.size()));
     for (qsizetype i = 0; i < lines.size(); ++i)
-        batch.WriteString(kCode, QString::number(i), lines[i]);
+        batch.WriteString(kCode, QString::number(i), quoteSampleLine(lines[i]));
     return editDefinition(name, batch);
 }
 

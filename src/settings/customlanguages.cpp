@@ -113,7 +113,23 @@ CustomLanguageDefinition readCustomLanguageDefinition(const QString& name)
     def.AnsiComments = ini.ReadBool(comments, QStringLiteral("AnsiComments"), false);
     def.keywords = readNumberedList(ini, QStringLiteral("Keywords"), QStringLiteral("KeyWordsCount"), 0);
     def.codeLines = readNumberedList(ini, QStringLiteral("Code"), QStringLiteral("CodeLines"), 0);
+    for (QString& line : def.codeLines)
+        line = unquoteSampleLine(line);
     return def;
+}
+
+QString quoteSampleLine(const QString& line)
+{
+    const bool blankEnds = !line.isEmpty() && (line.front().isSpace() || line.back().isSpace());
+    const bool quoted = line.size() >= 2 && (line.front() == u'"' || line.front() == u'\'') && line.back() == line.front();
+    return blankEnds || quoted ? QLatin1Char('"') + line + QLatin1Char('"') : line;
+}
+
+QString unquoteSampleLine(const QString& value)
+{
+    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front())
+        return value.mid(1, value.size() - 2);
+    return value;
 }
 
 QString firstFileExtension(const QString& fileExt)

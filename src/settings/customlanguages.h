@@ -59,6 +59,11 @@ QStringList LoadCustomLanglistFromFile();
 QStringList customLanguageMenuNames(const QStringList& listed);
 
 CustomLanguageDefinition readCustomLanguageDefinition(const QString& name);
+// A value loses its surrounding blanks when read, and, as the format has
+// it, a pair of matching quotes around it: a sample line that starts or ends
+// with blanks (indentation) or is quoted is written inside double quotes.
+QString quoteSampleLine(const QString& line);
+QString unquoteSampleLine(const QString& value);
 // The extension a new document gets from a mask: "*.abc;*.def" gives ".abc".
 QString firstFileExtension(const QString& fileExt);
 

@@ -36,11 +36,13 @@ TEST_F(CustomLanguageEditsTest, AddWritesTheDefinitionThenTheList)
     EXPECT_EQ(listed(), QStringList({"Lisp", "Asm"}));
 
     // Sample and keywords round-trip; the placeholder is never stored.
-    ASSERT_TRUE(writeSample("Lisp", {"(defun f (x)", "; body", "x)"}));
+    ASSERT_TRUE(writeSample("Lisp", {"(defun f (x)", "  ; indented body ", "x)", "\"quoted\""}));
+    EXPECT_TRUE(read("customlang/Lisp.ini")
+                    .endsWith("[Code]\nCodeLines=4\n0=(defun f (x)\n1=\"  ; indented body \"\n2=x)\n3=\"\"quoted\"\"\n"));
     ASSERT_TRUE(writeSample("Lisp", {NoCodePlaceholder}));
     ASSERT_TRUE(writeKeywords("Lisp", {"let"}));
     const CustomLanguageDefinition read = readCustomLanguageDefinition("Lisp");
-    EXPECT_EQ(read.codeLines, QStringList({"(defun f (x)", "; body", "x)"}));
+    EXPECT_EQ(read.codeLines, QStringList({"(defun f (x)", "  ; indented body ", "x)", "\"quoted\""}));
     EXPECT_EQ(read.keywords, QStringList({"let"}));
     EXPECT_TRUE(read.AsmComments);
 }

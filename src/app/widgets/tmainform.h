@@ -129,6 +129,7 @@ public:
     void PopupMenuItemsUpdate(const QString& extension);
     void LoadUserSettings();
     void UpdateColorsInEditor();
+    void UpdateColorsInEditor(TEditForm* editor);
     void LoadShortcuts() override;
     void UpdateFilesFilter();
     void LoadCustomLanglistFromFile();

@@ -10,15 +10,12 @@
 #include "editor/widgets/tsyngutter.h"
 #include "settings/inifile.h"
 #include "settings/optionssettings.h"
-#include "settings/widgets/helpwindow.h"
 #include "settings/widgets/toptionsfrm.h"
 #include "utilities/dictionarynames.h"
 #include "workspace/widgets/teditform.h"
 
 #include <QAction>
-#include <QDesktopServices>
 #include <QGroupBox>
-#include <QUrl>
 
 void TMainForm::wireOptions()
 {
@@ -51,6 +48,14 @@ void TMainForm::applyOptions(const OptionsSettings& s)
     menus->CompletionProposal1->setChecked(s.CompProposal);
     menus->Autocompletion1->setChecked(s.AutoCompletion);
     toolPages->GroupBox12->setVisible(s.JavaQuickFind);
+    // New colours show in every window at once: the Java colours of
+    // Vornic.ini first, then the window's own colour file over them.
+    for (TEditForm* window : editors()) {
+        TSynCustomHighlighter* highlighter = window->SynEdit1->highlighter();
+        if (!window->caption().contains(QLatin1String(".txt")) && highlighter)
+            highlighter->LoadAttributesFromIni(*SettingsIni);
+        UpdateColorsInEditor(window);
+    }
     TEditForm* e = GetActiveEditor();
     if (!e)
         return;
@@ -77,11 +82,6 @@ void TMainForm::applyOptions(const OptionsSettings& s)
         const int options = edit->options();
         edit->setOptions(s.ViewSecialChars ? options | eoShowSpecialChars : options & ~eoShowSpecialChars);
     }
-    // The Java colours of Vornic.ini first, then the window's own colour
-    // file over them.
-    if (!e->caption().contains(QLatin1String(".txt")) && edit->highlighter())
-        edit->highlighter()->LoadAttributesFromIni(*SettingsIni);
-    UpdateColorsInEditor();
     edit->setEditorFocus();
 }
 

@@ -59,6 +59,15 @@ protected:
     }
     IniFile settings() const { return IniFile(programFile("Vornic.ini")); }
     static void settle() { QCoreApplication::processEvents(); }
+    // Shows every page and every tab of the colour page once.
+    static void colorsOfEveryTab(TOptionsFrm* dialog)
+    {
+        for (int page = 0; page < 8; ++page)
+            dialog->setCurrentPage(page);
+        dialog->setCurrentPage(TOptionsFrm::SynHighlighting);
+        for (int tab = 0; tab < dialog->colorPage->TabSet1->count(); ++tab)
+            dialog->colorPage->TabSet1->setCurrentIndex(tab);
+    }
 
     TMainForm* m_form = nullptr;
 };
@@ -81,6 +90,23 @@ TEST_F(OptionsDialogTest, OpensModelessWithTheEightPages)
     EXPECT_NE(second, dialog);
     second->reject();
     dialog->reject();
+}
+
+// At one and a half times the default font every page still fits a
+// 1024x768 screen (a title bar and a panel left over), so nothing is cut.
+TEST_F(OptionsDialogTest, FitsASmallScreenWithALargeFont)
+{
+    const QFont normal = QApplication::font();
+    QFont large = normal;
+    large.setPointSizeF(normal.pointSizeF() * 1.5);
+    QApplication::setFont(large);
+    TOptionsFrm* dialog = openOptions();
+    colorsOfEveryTab(dialog);
+    const QSize needed = dialog->minimumSizeHint();
+    dialog->reject();
+    QApplication::setFont(normal);
+    EXPECT_LE(needed.width(), 1024) << needed.height();
+    EXPECT_LE(needed.height(), 768 - 60);
 }
 
 // OK on the defaults; Cancel on a fresh dialog writes no more than what
@@ -221,6 +247,9 @@ TEST_F(OptionsDialogTest, EditingEveryPageThenOk)
     write("completion/toc.cmp", "Vector\n");
     write("completion/Vector.cmp", "int size()\n");
     write("../Hello.java", "// hi\nclass Hello {}\n");
+    write("../Other.java", "// other\n");
+    m_form->LoadFile(QDir::cleanPath(homeFile("../Other.java")));
+    TEditForm* otherWindow = m_form->GetActiveEditor();
     m_form->LoadFile(QDir::cleanPath(homeFile("../Hello.java")));
     TEditForm* javaWindow = m_form->GetActiveEditor();
     TOptionsFrm* dialog = openOptions();
@@ -318,6 +347,7 @@ TEST_F(OptionsDialogTest, EditingEveryPageThenOk)
     EXPECT_EQ(read("completion/auto.cmp"), "%if\nif (|) {\n}\n#\n%fori\nfor (int i = 0; i < n; i++) {\n}\n#\n");
     EXPECT_EQ(settings().ReadInteger("Comment", "Foreground", 0), htmlComment);
     EXPECT_EQ(javaWindow->SynEdit1->highlighter()->attributeByName("Comment")->foreground(), htmlComment);
+    EXPECT_EQ(otherWindow->SynEdit1->highlighter()->attributeByName("Comment")->foreground(), htmlComment);
 }
 
 TEST_F(OptionsDialogTest, TemplateCodeWithPercentIsRefusedNamingTheLine)
