@@ -27,13 +27,24 @@ void ChangeSet::removeFile(const QString& path)
     m_changes.append({Kind::Remove, path, {}, {}, {}});
 }
 
+namespace {
+
+// A file that holds the bytes already is not written again.
+bool sameBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) && f.size() == bytes.size() && f.readAll() == bytes;
+}
+
+} // namespace
+
 Result<void> ChangeSet::applyOne(const Change& c) const
 {
     // A folder of the program folder may not be there yet (a new user folder).
     if (c.kind != Kind::Remove)
         QDir().mkpath(QFileInfo(c.path).path());
     switch (c.kind) {
-    case Kind::Bytes: return writeAtomically(c.path, c.bytes);
+    case Kind::Bytes: return sameBytes(c.path, c.bytes) ? Result<void>() : writeAtomically(c.path, c.bytes);
     case Kind::List: return TextListFile::write(c.path, c.lines);
     case Kind::Ini:
         try {

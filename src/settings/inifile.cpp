@@ -1,6 +1,7 @@
 #include "settings/inifile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <mutex>
@@ -144,13 +145,23 @@ SectionRange findSection(const std::vector<Line>& lines, const QString& section,
     return r;
 }
 
-void writeLines(const QString& path, const std::vector<Line>& lines)
+QByteArray joinLines(const std::vector<Line>& lines)
 {
     QByteArray out;
     for (const Line& l : lines) {
         out += l.text;
         out += l.end;
     }
+    return out;
+}
+
+// Rewrites the file unless it holds these bytes already: a change that
+// changes nothing costs no write (nor a flush to disk).
+void writeLines(const QString& path, const std::vector<Line>& lines, const QByteArray& before)
+{
+    const QByteArray out = joinLines(lines);
+    if (out == before && QFileInfo::exists(path))
+        return;
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly) || f.write(out) != out.size() || !f.commit())
         throw IniWriteError(QStringLiteral("Unable to write to ") + path);
@@ -299,11 +310,10 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
 
 void IniFile::WriteStrings(const QString& section, const QList<QPair<QString, QString>>& entries)
 {
-    std::lock_guard lock(iniMutex());
-    std::vector<Line> lines = splitLines(readAll(m_path));
+    IniBatch batch;
     for (const auto& [key, value] : entries)
-        setKey(lines, section, key, value);
-    writeLines(m_path, lines);
+        batch.WriteString(section, key, value);
+    Apply(batch);
 }
 
 IniSection IniFile::ReadSectionValues(const QString& section) const
@@ -414,7 +424,8 @@ void IniFile::DeleteKey(const QString& section, const QString& key)
 void IniFile::Apply(const IniBatch& batch)
 {
     std::lock_guard lock(iniMutex());
-    std::vector<Line> lines = splitLines(readAll(m_path));
+    const QByteArray before = readAll(m_path);
+    std::vector<Line> lines = splitLines(before);
     bool changed = false;
     for (const IniBatch::Change& c : batch.m_changes) {
         switch (c.kind) {
@@ -427,7 +438,7 @@ void IniFile::Apply(const IniBatch& batch)
         }
     }
     if (changed)
-        writeLines(m_path, lines);
+        writeLines(m_path, lines, before);
 }
 
 void IniBatch::WriteString(const QString& section, const QString& key, const QString& value)

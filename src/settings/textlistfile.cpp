@@ -63,9 +63,16 @@ QByteArray bytesOf(const QStringList& lines, const QByteArray& current)
 Result<void> write(const QString& path, const QStringList& lines)
 {
     QByteArray current;
-    if (QFile f(path); f.open(QIODevice::ReadOnly))
-        current = f.read(4096);
-    return writeAtomically(path, bytesOf(lines, current));
+    bool exists = false;
+    if (QFile f(path); f.open(QIODevice::ReadOnly)) {
+        current = f.readAll();
+        exists = true;
+    }
+    const QByteArray bytes = bytesOf(lines, current);
+    // A list that holds these lines already costs no write.
+    if (exists && bytes == current)
+        return {};
+    return writeAtomically(path, bytes);
 }
 
 } // namespace TextListFile

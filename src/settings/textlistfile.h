@@ -13,8 +13,9 @@ namespace TextListFile {
 // cannot be read.
 Result<QStringList> read(const QString& path);
 // The whole list in one atomic rewrite, each line ended by the line end the
-// file already uses (LF for a new file). A line holding a line break would
-// become two: the break is written as a blank.
+// file already uses (LF for a new file); nothing when the file holds these
+// lines already. A line holding a line break would become two: the break
+// is written as a blank.
 Result<void> write(const QString& path, const QStringList& lines);
 // The bytes write() would put in a file that now holds `current`.
 QByteArray bytesOf(const QStringList& lines, const QByteArray& current = {});
