@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 class IniBatch;
 class IniFile;
@@ -46,17 +47,34 @@ QString shortcutToText(Value value);
 // US layout's unshifted keys for punctuation; 0 when the key has no Qt key.
 int shortcutToQtKey(Value value);
 
+// Two texts give the same key (letter case and the order of the modifier
+// words do not matter). Texts that give no key never do.
+bool sameShortcut(const QString& a, const QString& b);
+
+// A slot whose text gives the key of a lower slot.
+struct ShortcutClash {
+    int slot;
+    int keptBy; // the lower slot, which keeps the key
+    bool operator==(const ShortcutClash&) const = default;
+};
+
+// The values the menu items get: Qt runs neither of two items with one key,
+// so the lower slot keeps it and the later one gets none.
+struct AppliedShortcuts {
+    std::array<Value, SlotCount> values{};
+    std::vector<ShortcutClash> clashes; // in slot order
+};
+AppliedShortcuts appliedShortcuts(const TextList& texts);
+// What the user is told of the clashes: every slot that lost its key, its
+// text and the slot that kept it.
+QString clashMessage(const std::vector<ShortcutClash>& clashes, const TextList& texts);
+
 // A pressed key (a Qt key with its modifiers) as a value; 0 for a key that
 // has no code here or a combination with the Meta key.
 Value qtKeyToShortcut(int qtKey, Qt::KeyboardModifiers modifiers);
 
-// Two texts name the same key: they are equal with blanks trimmed and
-// letter case ignored ("ctrl+l" and "Ctrl+L"), or they convert to the same
-// value ("Ctrl+Shift+P" and "Shift+Ctrl+P", "^S" and "Ctrl+S"). Texts that
-// convert to nothing share no value.
-bool sameShortcut(const QString& a, const QString& b);
-
-// Giving a row of the options page a new text.
+// Giving a row of the options page a new text: a row clashes when its text
+// is the same (blanks trimmed, letter case ignored) or gives the same key.
 enum class NewTextCheck {
     Accepted,     // empty (no shortcut), or a key no row holds
     Clash,        // some row, the changed one included, holds the same key

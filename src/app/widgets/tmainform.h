@@ -2,6 +2,7 @@
 
 #include "app/directoryrules.h"
 #include "app/filehistory.h"
+#include "generators/widgets/generatorhost.h"
 #include "settings/customlanguages.h"
 #include "toolchain/kitcommands.h"
 #include "workspace/editingcommands.h"
@@ -32,13 +33,14 @@ class QTreeWidget;
 class QWidget;
 class TEditForm;
 class TProgRunFrm;
+class TSynEdit;
 class ToolPages;
 
 // The frame window: the left tool pages with the file panel, the MDI area
 // of editor windows, the bottom panes with the open-files list, the menus,
 // the settings store and the timers. Every command acts on the active
 // editor window.
-class TMainForm : public QMainWindow, public EditorHost, public OptionsHost {
+class TMainForm : public QMainWindow, public EditorHost, public GeneratorHost, public OptionsHost {
     Q_OBJECT
 public:
     explicit TMainForm(QWidget* parent = nullptr);
@@ -82,6 +84,14 @@ public:
     void UpdateListView1ItemSize();
     void SkrivTekstenTilEditor(const QString& text); // write the text to the editor
     QString FindWhitespaceInFront() const; // the caret line's leading blanks
+    // Java source scanners on the active document (JavaSourceModel); with no
+    // document open the lists are empty and the lines -1.
+    QStringList FinnKlasseNavnene() const; // find the class names
+    QStringList FinnAlleDatamedlemmer(const QString& className, bool includePrivate) const; // find all data members
+    QStringList ClipAndFindMultilineDatamembers(const QString& className) const;
+    QStringList NormalizeMemberEntries(const QStringList& entries) const;
+    int FinnClassStart(int line) const;
+    int FinnScopeSlutt(int line) const; // find scope end
     // Compiling.
     QStringList CompilerOutputLines;
     int ErrorCount = 0;
@@ -91,7 +101,9 @@ public:
     // once the tool runs.
     QString CompileFile(const KitCommands::KitCommand& command, QString* failure,
                         const std::function<void()>& started = {});
-    void AnalyseOutput(const QString& fileName);
+    void AnalyseOutput(const QString& compiledPath);
+    // A row of the list leads to its line in its own file.
+    void KompilerErrorsDblClick();
     void SelectErrorLine(TEditForm* editor);
     // Running.
     QPointer<TProgRunFrm> RunWindow; // the console of the last run
@@ -177,12 +189,15 @@ public:
     void setErrorLineActive(bool active) override;
     bool closingFromList() const override { return ClosingFromList; }
     void setClosingFromList(bool closing) override { ClosingFromList = closing; }
+    TEditForm* editorNamed(const QString& name) const override;
     void RemoveItemFromList(const QString& caption) override;
     void OppdaterListeView(const QString& newCaption, const QString& oldCaption) override;
     void AddFileToHist(const QString& path) override;
     QString filesFilter() const override;
     int filesFilterCount() const override;
     QString projectCatalog() const override { return ProjectCatalog; }
+    QString workingFolder() const override { return m_workingDirs.saveAsDialog; }
+    QString browsedFolder() const override;
     bool lineNumbersChecked() const override;
     bool completionProposalChecked() const override;
     bool autocompletionChecked() const override;
@@ -190,9 +205,39 @@ public:
     void runMainCommand(const QString& objectName) override;
     void setFindNextEnabled(bool enabled) override;
 
+    // Java code generators (tmainform_generators.cpp): the snippets, and
+    // the class wizard, exception, try-catch and expression dialogs.
+    void Systemoutprintln1Click();
+    void publicfunksjonsnavn1Click(); // public function name
+    void MainFunksjon2Click();        // main function
+    void switch1Click();
+    void class1Click();
+    void Panel3Click();
+    void Knapp2Click();     // button
+    void Checkboks1Click(); // check box
+    void Radioknapp2Click(); // radio button
+    void Tekstfelt2Click(); // text field
+    void Label1Click();
+    void Listeboks2Click(); // list box
+    void Font1Click();
+    void SpeedButton47Click(); // opens JavaElementer beside the button
+    void SpeedButton31Click(); // class wizard
+    void SpeedButton1Click();  // exception generator
+    void SpeedButton32Click(); // try-catch generator
+    void SpeedButton46Click(); // expression builder
+    QMenu* JavaElementer = nullptr; // JavaElementer: Java elements (the snippets)
+
+    // GeneratorHost.
+    TSynEdit* generatorEdit() const override;
+    void insertGeneratedText(const QString& text) override;
+    QString caretLineIndent() const override;
+    QStringList documentClassNames() const override;
+    QStringList documentClassMembers(const QString& className) const override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildLayout();
@@ -201,10 +246,13 @@ private:
     void wireHistory();
     void wireCompiler();
     void wireRunner();
+    void wireGenerators();
     void wireOptions();
     // One compile at a time, the document saved, a kit named; else none.
     std::optional<KitCommands::KitSettings> beginCompile(TEditForm* editor, const QString& noKitMessage);
-    void runJava(const KitCommands::KitSettings& settings);
+    void runJava(const KitCommands::KitSettings& settings, TEditForm* editor);
+    // A second compile or run while javac or the applet viewer runs.
+    void reportBusy();
     // LoadLangData with the definition already read.
     void applyLangData(const CustomLanguageDefinition& definition, bool withSample);
     void runApplet(const KitCommands::KitSettings& settings, const QString& path);
@@ -225,6 +273,8 @@ private:
     void showAbout();
     void reportError(const QString& message);
     void openFromPanel(const QString& path);
+    // Brings an editor window to the front, restored when it was minimized.
+    void activateEditor(TEditForm* editor);
 
     QWidget* m_leftPanel = nullptr;
     QSplitter* m_splitter1 = nullptr;
