@@ -45,14 +45,16 @@ std::optional<TemplateWorkingCopy::Range> TemplateWorkingCopy::find(const QStrin
         if (!isNameLine(m_lines[i]) || m_lines[i].mid(1) != name)
             continue;
         Range r{i, i + 1, n - 1, -1};
+        // A line holding "%" names a template even when it holds "#" too,
+        // as the file is read: it ends this body without being its end line.
         for (int j = i + 1; j < n; ++j) {
+            if (isNameLine(m_lines[j])) {
+                r.bodyEnd = j - 1;
+                break;
+            }
             if (m_lines[j].contains(u'#')) {
                 r.bodyEnd = j - 1;
                 r.endLine = j;
-                break;
-            }
-            if (isNameLine(m_lines[j])) {
-                r.bodyEnd = j - 1;
                 break;
             }
         }

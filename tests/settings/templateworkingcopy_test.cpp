@@ -22,6 +22,11 @@ TEST(TemplateWorkingCopyTest, NamesMatchWholeAndBodiesEndAtTheirMark)
     EXPECT_EQ(broken.FindElementCode("a"), QStringList({"x"}));
     broken.deleteTemplate("a");
     EXPECT_EQ(broken.lines(), QStringList({"%b", "y", "#"}));
+    // A line holding "%" and "#" names a template, as the file is read.
+    TemplateWorkingCopy both({"%a", "x", "#%b", "y", "#"}, true);
+    EXPECT_EQ(both.names(), QStringList({"a", "%b"}));
+    both.deleteTemplate("a");
+    EXPECT_EQ(both.lines(), QStringList({"#%b", "y", "#"}));
 }
 
 TEST(TemplateWorkingCopyTest, EditsGoBackWhereTheBodyWas)
