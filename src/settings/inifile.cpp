@@ -424,7 +424,13 @@ void IniFile::DeleteKey(const QString& section, const QString& key)
 void IniFile::Apply(const IniBatch& batch)
 {
     std::lock_guard lock(iniMutex());
-    const QByteArray before = readAll(m_path);
+    // A file that is there but cannot be read is never rewritten from
+    // nothing: everything in it would be lost.
+    QFile existing(m_path);
+    if (existing.exists() && !existing.open(QIODevice::ReadOnly))
+        throw IniWriteError(QStringLiteral("Unable to write to ") + m_path);
+    const QByteArray before = existing.isOpen() ? existing.readAll() : QByteArray();
+    existing.close();
     std::vector<Line> lines = splitLines(before);
     bool changed = false;
     for (const IniBatch::Change& c : batch.m_changes) {

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -150,6 +151,15 @@ TEST_F(IniFileTest, BatchEqualsSingleChangesInOneRewrite)
     ini.Apply(batch);
     EXPECT_EQ(fileBytes(), expected);
     EXPECT_EQ(expected, "; keep\r\n[A]\r\nc=clRed\r\n[New]\r\nn=-7\r\n[Old]\r\nCount=1\r\n");
+}
+
+// A file that cannot be read is not rewritten from nothing.
+TEST_F(IniFileTest, UnreadableFileIsNotRewritten)
+{
+    ASSERT_TRUE(QDir(m_dir.path()).mkpath("Vornic.ini/inside"));
+    IniFile ini(path());
+    EXPECT_THROW(ini.WriteString("S", "K", "V"), IniWriteError);
+    EXPECT_TRUE(QFileInfo(path()).isDir());
 }
 
 TEST_F(IniFileTest, SectionAndKeyListing)

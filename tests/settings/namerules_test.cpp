@@ -10,7 +10,7 @@ namespace {
 struct NameCase {
     const char* label;
     QString name;
-    bool language; // accepted as a new language name (with "lisp" listed)
+    bool language; // accepted as a new language name (with lisp and Forth listed)
     bool preset;
     bool javaClass;
 };

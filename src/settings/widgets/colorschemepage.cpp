@@ -17,6 +17,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -290,6 +291,7 @@ void ColorSchemePage::TabSet1Click(int index)
 void ColorSchemePage::showNewLanguageTab()
 {
     TabSet1->setCurrentIndex(TabSet1->count() - 2);
+    newGroup->Edit1->setFocus();
 }
 
 // ---- elements -------------------------------------------------------------

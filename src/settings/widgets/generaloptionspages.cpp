@@ -406,8 +406,11 @@ SpellCheckOptionsPage::SpellCheckOptionsPage(OptionsHost* host, QWidget* parent)
     int row = 1;
     for (QCheckBox* b : {CheckBox1, CheckBox7, CheckBox13, CheckBox14})
         grid->addWidget(b, row++, 0, 1, 3);
-    grid->addWidget(Panel1, row, 0, Qt::AlignLeft);
-    grid->addWidget(buddyLabel(group, "(Spellcheck word underline color)", Panel1), row, 1, 1, 2);
+    auto* colorRow = new QHBoxLayout;
+    colorRow->addWidget(Panel1);
+    colorRow->addWidget(buddyLabel(group, "(Spellcheck word underline color)", Panel1));
+    colorRow->addStretch();
+    grid->addLayout(colorRow, row, 0, 1, 3);
     grid->setColumnStretch(2, 1);
 
     auto* layout = new QVBoxLayout(this);

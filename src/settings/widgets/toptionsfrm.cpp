@@ -43,6 +43,7 @@ TOptionsFrm::TOptionsFrm(OptionsHost* host, QWidget* parent) : QDialog(parent), 
     PageList = new QListWidget(this);
     PageList->setObjectName(QStringLiteral("PageList"));
     PageList->setAccessibleName(QStringLiteral("Pages"));
+    PageList->setSpacing(2);
     PageControl1 = new QStackedWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     editorPage = new EditorOptionsPage(PageControl1);
