@@ -212,7 +212,7 @@ void ColorSchemePage::ReloadAttributes()
 
 // ---- colour files ---------------------------------------------------------
 
-void ColorSchemePage::writeColorFile(ChangeSet& changes, const QString& language) const
+void ColorSchemePage::UpdateAllColorIniFiles(ChangeSet& changes, const QString& language) const
 {
     if (const auto path = languageColorFile(language))
         changes.editIni(*path, attributeBatch(SynEditor->attributes(ColorSchemes::highlighterOf(language))));
@@ -228,7 +228,7 @@ void ColorSchemePage::LoadFromIni(const QString& language)
         return;
     }
     ChangeSet changes;
-    writeColorFile(changes, language);
+    UpdateAllColorIniFiles(changes, language);
     if (Result<void> r = changes.apply(); !r)
         showError(r.error());
 }
@@ -247,7 +247,7 @@ bool ColorSchemePage::saveLeftLanguage()
     if (CurrentLangName.isEmpty())
         return true;
     ChangeSet changes;
-    writeColorFile(changes, CurrentLangName);
+    UpdateAllColorIniFiles(changes, CurrentLangName);
     Result<void> r = changes.apply();
     if (r && CurrentLangTab >= FirstCustomTab)
         r = CustomLanguageEdits::writeSample(CurrentLangName, SynEditor->lines());
@@ -414,7 +414,7 @@ bool ColorSchemePage::commit(IniBatch& settings, ChangeSet& changes)
     ColorSchemes::writeAttributes(settings, SynEditor->attributes(PreviewLanguage::Java));
     if (CurrentLangName.isEmpty())
         return true;
-    writeColorFile(changes, CurrentLangName);
+    UpdateAllColorIniFiles(changes, CurrentLangName);
     if (CurrentLangTab >= FirstCustomTab) {
         if (Result<void> r = CustomLanguageEdits::writeSample(CurrentLangName, SynEditor->lines()); !r) {
             showError(r.error());

@@ -68,7 +68,8 @@ private:
     void LoadLangData(const QString& language);
     void editAttribute(bool foreground);
     void styleClicked();
-    void writeColorFile(ChangeSet& changes, const QString& language) const;
+    // The preview highlighter of a language into its colour file.
+    void UpdateAllColorIniFiles(ChangeSet& changes, const QString& language) const;
     bool saveLeftLanguage();
     void insertCustomTab(const QString& name);
     void languageDeleted(const QString& name);

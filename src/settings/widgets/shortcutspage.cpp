@@ -77,6 +77,11 @@ Shortcuts::TextList ShortcutsPage::texts() const
     return out;
 }
 
+void ShortcutsPage::UpdateShortcutList(IniBatch& settings) const
+{
+    Shortcuts::writeTexts(settings, texts());
+}
+
 void ShortcutsPage::Button7Click()
 {
     QTreeWidgetItem* row = LbShortcutList->currentItem();

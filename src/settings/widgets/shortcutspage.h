@@ -6,6 +6,7 @@
 
 #include <set>
 
+class IniBatch;
 class OptionsHost;
 class QPushButton;
 class QTreeWidget;
@@ -33,6 +34,8 @@ public:
     bool changeRow(int slot, const QString& text);
 
     Shortcuts::TextList texts() const;
+    // What OK writes of the page: DefaultList false and every row's text.
+    void UpdateShortcutList(IniBatch& settings) const;
     // A row was changed while the dialog was open: OK re-applies the list.
     bool changed() const { return m_changed; }
 

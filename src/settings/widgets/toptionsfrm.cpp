@@ -4,7 +4,6 @@
 #include "settings/customlanguages.h"
 #include "settings/inifile.h"
 #include "settings/optionssettings.h"
-#include "settings/shortcuts.h"
 #include "settings/templateworkingcopy.h"
 #include "settings/widgets/colorschemepage.h"
 #include "settings/widgets/completionpages.h"
@@ -165,7 +164,7 @@ bool TOptionsFrm::Button1Click()
         return false;
     settings.WriteString(QStringLiteral("CompilerOptions"), QStringLiteral("DebugGenOptions"),
                          DebugGenOptions(s.compiler));
-    Shortcuts::writeTexts(settings, shortcutsPage->texts());
+    shortcutsPage->UpdateShortcutList(settings);
     changes.editIni(m_host->settingsStore().fileName(), settings);
     const TemplateWorkingCopy& templates = autoCompletionPage->workingCopy();
     if (templates.fileExists())
