@@ -8,10 +8,12 @@
 #include "editor/tsynperlsyn.h"
 #include "editor/tsynphpsyn.h"
 #include "editor/tsynxmlsyn.h"
+#include "editor/widgets/editview.h"
 #include "editor/widgets/tsynedit.h"
 #include "editor/widgets/tsyngutter.h"
 #include "settings/customlanguages.h"
 
+#include <QEvent>
 #include <QVBoxLayout>
 
 SynPreview::SynPreview(QWidget* parent) : HighlightPreview(parent)
@@ -46,6 +48,13 @@ SynPreview::~SynPreview()
 {
     // The control points at a highlighter; it goes first.
     delete m_edit;
+}
+
+bool SynPreview::event(QEvent* event)
+{
+    if (event->type() == QEvent::Show)
+        m_edit->view()->setAccessibleName(accessibleName());
+    return HighlightPreview::event(event);
 }
 
 TSynCustomHighlighter* SynPreview::highlighter(PreviewLanguage language) const

@@ -28,6 +28,13 @@ public:
     void setLines(const QStringList& lines) override;
 
     TSynEdit* edit() const { return m_edit; }
+
+protected:
+    // The text area, which has the focus, carries the name given to the
+    // preview.
+    bool event(QEvent* event) override;
+
+public:
     TSynCustomHighlighter* highlighter(PreviewLanguage language) const;
 
 private:

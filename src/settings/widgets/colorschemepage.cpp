@@ -54,6 +54,7 @@ ColorSchemePage::ColorSchemePage(OptionsHost* host, QWidget* parent) : QWidget(p
     SynEditor = m_host->createHighlightPreview(colorGroup);
     SynEditor->setObjectName(QStringLiteral("SynEditor"));
     SynEditor->setMinimumHeight(SynEditor->fontMetrics().height() * 9);
+    SynEditor->setAccessibleName(QStringLiteral("Preview"));
     ComboBox2 = new QComboBox(colorGroup);
     ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
     ComboBox2->setEditable(true);
@@ -61,6 +62,7 @@ ColorSchemePage::ColorSchemePage(OptionsHost* host, QWidget* parent) : QWidget(p
     ComboBox2->setMinimumContentsLength(14);
     auto* presetLabel = new QLabel(QStringLiteral("Select Preset:"), colorGroup);
     presetLabel->setBuddy(ComboBox2);
+    ComboBox2->setAccessibleName(presetLabel->text());
     Button8 = new QPushButton(QStringLiteral("Save.."), colorGroup);
     Button8->setObjectName(QStringLiteral("Button8"));
     Button8->setToolTip(QStringLiteral("Save these colours as a preset named in the box"));
@@ -69,6 +71,7 @@ ColorSchemePage::ColorSchemePage(OptionsHost* host, QWidget* parent) : QWidget(p
     cbxAttrSelect->setMinimumContentsLength(16);
     auto* elementLabel = new QLabel(QStringLiteral("Element:"), colorGroup);
     elementLabel->setBuddy(cbxAttrSelect);
+    cbxAttrSelect->setAccessibleName(elementLabel->text());
     FGColor = new ColorBox(QStringLiteral("FG"), QStringLiteral("Keyword foreground color"), colorGroup);
     FGColor->setObjectName(QStringLiteral("FGColor"));
     BGColor = new ColorBox(QStringLiteral("BG"), QStringLiteral("Keyword backgound color"), colorGroup);

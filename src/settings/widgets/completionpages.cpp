@@ -24,6 +24,7 @@ QTreeWidget* oneColumnList(QWidget* parent, const char* name, const char* column
     list->setHeaderLabels({QLatin1String(column)});
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
+    list->setAccessibleName(QLatin1String(column));
     return list;
 }
 
@@ -228,6 +229,7 @@ AutoCompletionPage::AutoCompletionPage(OptionsHost* host, QWidget* parent) : QWi
     SynEdit1->showHighlighter(PreviewLanguage::Java);
     auto* codeLabel = new QLabel(QStringLiteral("Completion code:"), group);
     codeLabel->setBuddy(SynEdit1);
+    SynEdit1->setAccessibleName(codeLabel->text());
     NewKeyword = button(group, "NewKeyword", "New..");
     DeleteKeyword = button(group, "DeleteKeyword", "Delete");
     auto* caretHint1 = new QLabel(QStringLiteral("Type the | (not i or 1) character to make the caret start in the position"), group);

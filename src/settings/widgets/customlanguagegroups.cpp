@@ -37,6 +37,10 @@ QLabel* buddyLabel(QWidget* parent, const QString& caption, QWidget* buddy)
 {
     auto* label = new QLabel(caption, parent);
     label->setBuddy(buddy);
+    // Line edits take their name from the buddy label; other boxes (combo
+    // boxes, lists) would be known by their contents.
+    if (!qobject_cast<QLineEdit*>(buddy))
+        buddy->setAccessibleName(label->text());
     return label;
 }
 

@@ -38,6 +38,10 @@ QLabel* buddyLabel(QWidget* parent, const char* caption, QWidget* buddy)
 {
     auto* label = new QLabel(QString::fromUtf8(caption), parent);
     label->setBuddy(buddy);
+    // Line edits take their name from the buddy label; other boxes (combo
+    // boxes, lists) would be known by their contents.
+    if (!qobject_cast<QLineEdit*>(buddy))
+        buddy->setAccessibleName(label->text());
     return label;
 }
 

@@ -25,6 +25,7 @@ ShortcutsPage::ShortcutsPage(OptionsHost* host, QWidget* parent) : QWidget(paren
     LbShortcutList->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     auto* label = new QLabel(QStringLiteral("Shortcuts of the menu commands:"), this);
     label->setBuddy(LbShortcutList);
+    LbShortcutList->setAccessibleName(label->text());
     Button7 = new QPushButton(QStringLiteral("Change.."), this);
     Button7->setObjectName(QStringLiteral("Button7"));
 
