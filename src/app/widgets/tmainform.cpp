@@ -8,6 +8,9 @@
 #include "settings/widgets/helpwindow.h"
 #include "workspace/widgets/teditform.h"
 #include "workspace/widgets/tsavedocchangefrm.h"
+#include "editor/widgets/tsyneditprint.h"
+
+#include <QPrinter>
 
 #include <Qsci/qsciglobal.h>
 
@@ -45,6 +48,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     wireCommands();
     wireEditingCommands();
     wireCompiler();
+    wireCodeAssistance();
+    wirePrinting();
+    wireUtilities();
     wireGenerators();
     wireOptions();
     FormCreate();
@@ -156,6 +162,7 @@ void TMainForm::FormCreate()
     ImagesFolder = QStringLiteral("images");
     toolPages->setPageVisible(ToolPages::Page::Java, false);
     toolPages->setPageVisible(ToolPages::Page::Html, false);
+    LagNyCompletionListe();
 
     SettingsPath = programFile(QStringLiteral("Vornic.ini"));
     SettingsIni = std::make_unique<IniFile>(SettingsPath);
@@ -169,6 +176,8 @@ void TMainForm::FormCreate()
     }
     wireHistory();
     wireRunner();
+    if (SettingsIni->ReadBool(QStringLiteral("Tips"), QStringLiteral("doShow"), true))
+        showTipOfTheDay();
     CurrentExtension.clear();
     ClosingFromList = false;
     DisableMainMenu();
@@ -190,6 +199,7 @@ void TMainForm::OneTimeTimerTimer()
     if (!first.isEmpty())
         LoadFile(QDir::current().absoluteFilePath(first));
     applyQuickFind();
+    setUpSpellChecker();
 }
 
 void TMainForm::applyQuickFind()

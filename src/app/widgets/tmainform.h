@@ -2,6 +2,7 @@
 
 #include "app/directoryrules.h"
 #include "app/filehistory.h"
+#include "assist/widgets/tsynautocomplete.h"
 #include "generators/widgets/generatorhost.h"
 #include "settings/customlanguages.h"
 #include "toolchain/kitcommands.h"
@@ -33,6 +34,13 @@ class QTreeWidget;
 class QWidget;
 class TEditForm;
 class TProgRunFrm;
+class QPrinter;
+class TPrintPreviewFrm;
+class TSynEditPrint;
+class TSpellCheckFrm;
+class TSynSpellCheck;
+class TTipWindowFrm;
+enum class SpellAction;
 class TSynEdit;
 class ToolPages;
 
@@ -92,6 +100,17 @@ public:
     QStringList NormalizeMemberEntries(const QStringList& entries) const;
     int FinnClassStart(int line) const;
     int FinnScopeSlutt(int line) const; // find scope end
+    // Code assistance (tmainform_assist.cpp): the templates of every editor
+    // window, the completion switches and Quick find.
+    TSynAutoComplete SynAutoComplete1;
+    QStringList TemplateList; // the built-ins until completion/auto.cmp is read
+    void LagNyCompletionListe(); // make new completion list: read completion/auto.cmp again
+    void CompletionProposal1Click();
+    void Autocompletion1Click();
+    void ClassNameCompoBox1Enter();
+    void ClassNameCompoBox1Click();
+    void ClassDatamemberComboBox2Click();
+    void SpeedButton101Click();
     // Compiling.
     QStringList CompilerOutputLines;
     int ErrorCount = 0;
@@ -129,6 +148,28 @@ public:
     TEditForm* GeneralDocument(const QString& language);
     QMenu* PopupMenu3 = nullptr;
     QMenu* Customlanguages2 = nullptr;
+
+    // Printing, preview and export.
+    std::unique_ptr<TSynEditPrint> SynEditPrint1;
+    QPointer<TPrintPreviewFrm> PrintPreviewFrm;
+    void SkrivUt(); // SkrivUt: print out (prepares the print engine and the preview)
+    void Print1Click();
+    void PrinterSetup1Click();
+    void ForhndVisning1Click(); // ForhndVisning: print preview
+    void RTFfiltekst1Click();
+    void HTML3Click();
+
+    // Statistics, spell checking and the tip of the day.
+    TSynSpellCheck* SpellChecker1 = nullptr;
+    QPointer<TSpellCheckFrm> SpellCheckFrm;
+    void Statistics1Click();
+    void Spellcheck1Click();
+    void SpellChecker1CheckWord(const QString& word, const QStringList& suggestions, QString& correctWord,
+                                SpellAction& action);
+    void SpellChecker1Done();
+    void ipoftheday1Click();
+    // The [SpellCheck] switches and underline colour, applied to the checker.
+    void ApplySpellCheckOptions();
 
     // Menus and panels by document kind.
     void EnableMainMenu();
@@ -196,6 +237,7 @@ public:
     QString filesFilter() const override;
     int filesFilterCount() const override;
     QString projectCatalog() const override { return ProjectCatalog; }
+    QString exportDirectory() const override { return m_workingDirs.exportDialog; }
     QString workingFolder() const override { return m_workingDirs.saveAsDialog; }
     QString browsedFolder() const override;
     bool lineNumbersChecked() const override;
@@ -204,6 +246,7 @@ public:
     void LoadLangData(const QString& name, bool withSample) override;
     void runMainCommand(const QString& objectName) override;
     void setFindNextEnabled(bool enabled) override;
+    void expandTemplate(const QString& word, TSynEdit* edit) override;
 
     // Java code generators (tmainform_generators.cpp): the snippets, and
     // the class wizard, exception, try-catch and expression dialogs.
@@ -246,6 +289,13 @@ private:
     void wireHistory();
     void wireCompiler();
     void wireRunner();
+    void wireCodeAssistance();
+    void wirePrinting();
+    void wireUtilities();
+    void setUpSpellChecker(); // the one-shot start step
+    TTipWindowFrm* showTipOfTheDay();
+    QPrinter& printer();
+    bool printWithDialog(TEditForm* editor);
     void wireGenerators();
     void wireOptions();
     // One compile at a time, the document saved, a kit named; else none.
@@ -283,4 +333,5 @@ private:
     ReopenMenuItems m_reopen;
     bool m_compiling = false;
     WorkingDirectories m_workingDirs;
+    std::unique_ptr<QPrinter> m_printer;
 };

@@ -10,6 +10,7 @@
 #include "settings/customlanguages.h"
 #include "settings/inifile.h"
 #include "settings/programfolder.h"
+#include "utilities/widgets/tsynspellcheck.h"
 #include "workspace/documentnames.h"
 #include "workspace/widgets/teditform.h"
 
@@ -389,6 +390,7 @@ void TMainForm::editorClosing(TEditForm* editor, bool lastWindow)
         toolPages->selectPage(ToolPages::Page::Files);
     }
     --OpenDocumentCount;
+    SpellChecker1->setEditor(nullptr);
     QTimer::singleShot(0, this, [this] { UpdateListView1ItemSize(); });
 }
 

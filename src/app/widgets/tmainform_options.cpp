@@ -10,8 +10,10 @@
 #include "editor/widgets/tsyngutter.h"
 #include "settings/inifile.h"
 #include "settings/optionssettings.h"
+#include "settings/programfolder.h"
 #include "settings/widgets/toptionsfrm.h"
 #include "utilities/dictionarynames.h"
+#include "utilities/widgets/tsynspellcheck.h"
 #include "workspace/widgets/teditform.h"
 
 #include <QAction>
@@ -48,6 +50,15 @@ void TMainForm::applyOptions(const OptionsSettings& s)
     menus->CompletionProposal1->setChecked(s.CompProposal);
     menus->Autocompletion1->setChecked(s.AutoCompletion);
     toolPages->GroupBox12->setVisible(s.JavaQuickFind);
+    // The spell checker follows at once, unless "Other.." was chosen (then
+    // nothing of it was written); another language's dictionary is loaded.
+    if (!s.DictLanguage.contains(QLatin1String("Other"))) {
+        ApplySpellCheckOptions();
+        if (SpellChecker1->dictionaryLoaded() &&
+            !SpellChecker1->loadedLanguage().trimmed().contains(s.DictLanguage.trimmed(), Qt::CaseInsensitive))
+            SpellChecker1->LoadDictionary(
+                SettingsIni->ReadString(QStringLiteral("SpellCheck"), QStringLiteral("DictLanguage"), QStringLiteral("English")));
+    }
     // New colours show in every window at once: the Java colours of
     // Vornic.ini first, then the window's own colour file over them.
     for (TEditForm* window : editors()) {
@@ -87,8 +98,7 @@ void TMainForm::applyOptions(const OptionsSettings& s)
 
 void TMainForm::templatesSaved()
 {
-    // No template list is held yet: the code-assistance part of the main
-    // window reloads completion/auto.cmp here (LagNyCompletionListe).
+    LagNyCompletionListe();
 }
 
 void TMainForm::customLanguagesChanged()
@@ -112,7 +122,7 @@ void TMainForm::openHomepage()
 
 QStringList TMainForm::dictionaryLanguages() const
 {
-    return DictionaryNames::installedDictionaryLanguages();
+    return installedDictionaryLanguages(programFile(QStringLiteral("dictionaries")));
 }
 
 HighlightPreview* TMainForm::createHighlightPreview(QWidget* parent)

@@ -14,6 +14,7 @@
 #include "settings/programfolder.h"
 #include "settings/shortcuts.h"
 #include "settings/widgets/helpwindow.h"
+#include "utilities/widgets/tsynspellcheck.h"
 #include "workspace/widgets/teditform.h"
 
 #include <QAction>
@@ -87,6 +88,7 @@ void TMainForm::PopupMenuItemsUpdate(const QString& extension)
 
 void TMainForm::editorActivated(TEditForm* editor)
 {
+    SpellChecker1->setEditor(editor->SynEdit1);
     UpdateMaskAndJTab();
     const QString ext = editor->captionExtension();
     ViewMainMenu(ext);

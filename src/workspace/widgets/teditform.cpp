@@ -4,6 +4,8 @@
 
 #include "editor/editorcolors.h"
 #include "editor/tsyncsssyn.h"
+#include "editor/tsynexporterhtml.h"
+#include "editor/tsynexporterrtf.h"
 #include "editor/tsyngeneralsyn.h"
 #include "editor/tsynhtmlsyn.h"
 #include "editor/tsynjavasyn.h"
@@ -122,6 +124,7 @@ TEditForm::TEditForm(EditorHost* host, QWidget* parent) : QMdiSubWindow(parent),
     });
 
     m_search = std::make_unique<EditorSearch>(this, SynEdit1, m_host);
+    setUpCodeAssistance();
     buildPopupMenu();
     SynEdit1->setPopupMenu(PopupMenu1);
     setStatusText(2, QStringLiteral("Insertion"));
@@ -343,7 +346,8 @@ void TEditForm::SynEdit1KeyDown(int& key, Qt::KeyboardModifiers shift)
                                                                           : QStringLiteral("Overwrite"));
             break;
         case EditorLogic::KeyDownAction::SpaceTrigger:
-            // The attribute popup and the templates attach here with their Parts.
+            // The attribute popup attaches here with its Part.
+            spaceDown(shift);
             break;
         case EditorLogic::KeyDownAction::MarkModified:
             markModified();
@@ -360,6 +364,7 @@ void TEditForm::SynEdit1KeyPress(QChar& key)
         SynEdit1->setSelText(QStringLiteral("."));
         key = QChar();
         SynEdit1->setEditorFocus();
+        dotTyped();
         return;
     }
     if (key == QLatin1Char('>')) {

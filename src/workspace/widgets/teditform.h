@@ -7,10 +7,13 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class EditorHost;
 class EditorSearch;
+class ParameterHint;
+class TCustomSynAutoComplete;
 class QLabel;
 class QMenu;
 class TSynEdit;
@@ -22,6 +25,9 @@ class TSynXMLSyn;
 class TSynPerlSyn;
 class TSynPHPSyn;
 class TSynGeneralSyn;
+class TSynCustomExporter;
+class TSynExporterRTF;
+class TSynExporterHTML;
 
 // One open document: an MDI child holding the edit control, the status bar,
 // the context menu, the seven highlighters and the per-document record.
@@ -43,6 +49,12 @@ public:
     QString LastChosenMethod;
 
     TSynEdit* SynEdit1 = nullptr;
+    // Code assistance (teditform_assist.cpp): the member popup's component
+    // and the parameter hint, both freed with the window.
+    TCustomSynAutoComplete* JavaCompletion = nullptr;
+    ParameterHint* scpParams = nullptr;
+    // Whether the parameter hint applies at the caret, and its current parameter.
+    std::optional<int> scpParamsExecute() const;
     QString caption() const { return windowTitle(); }
     void setCaption(const QString& caption) { setWindowTitle(caption); }
     // Lower-case extension of the caption, with its dot.
@@ -60,6 +72,11 @@ public:
     // False when the user cancelled or the file could not be written.
     bool SaveFileAs();
     void SkrivUtTekst(const QString& text); // SkrivUtTekst: write out the text
+    // Export with the document's colours, of the selection or of all lines.
+    void ExporterTilRTF();  // ExporterTilRTF: export to RTF
+    void ExporterTilHTML(); // ExporterTilHTML: export to HTML
+    // The document's lines, for the print engine and the statistics.
+    QStringList documentLines() const;
 
     void ChangeSyntaxToJava();
     void ChangeSyntaxToHTML();
@@ -125,9 +142,13 @@ private:
     void SynEdit1KeyPress(QChar& key);
     void SynEdit1SpecialLineColors(int line, bool& special, TColor& foreground, TColor& background);
     void markModified();
+    void setUpCodeAssistance();
+    void dotTyped();                               // after "." is written
+    void spaceDown(Qt::KeyboardModifiers shift);   // before the blank is typed
     // "File aldready exists, overwrite ?": true for Yes.
     bool confirmOverwrite();
     bool writeTo(const QString& path);
+    void exportWith(TSynCustomExporter& exporter, const QString& extension);
 
     EditorHost* m_host;
     QLabel* m_panels[4] = {};
@@ -144,4 +165,6 @@ private:
     QAction* m_addWatch = nullptr;
     bool m_confirmOverwrite = false;
     std::unique_ptr<EditorSearch> m_search;
+    std::unique_ptr<TSynExporterRTF> SynExporterRTF1;
+    std::unique_ptr<TSynExporterHTML> SynExporterHTML1;
 };
