@@ -419,6 +419,8 @@ QToolButton* ToolPages::makeButton(QWidget* parent, const char* name, const char
     auto* b = new QToolButton(parent);
     b->setObjectName(QString::fromUtf8(name));
     b->setToolTip(QString::fromUtf8(hint));
+    // Without it a screen reader names every icon after its group's caption.
+    b->setAccessibleName(b->toolTip());
     b->setAutoRaise(true);
     b->setFixedSize(buttonSize, buttonSize);
     b->setIconSize(QSize(16, 16));
