@@ -113,18 +113,20 @@ KitCommand appletViewerCommand(const KitSettings& settings, const QString& docum
             documentFolder(documentPath)};
 }
 
-KitCommand jdbCommand(const KitSettings& settings, const QString& mainClass, const QString& classFolder)
+KitCommand debugProgramCommand(const KitSettings& settings, const QString& documentPath, const QString& mainClass)
 {
-    KitCommand c;
-    c.program = toolPath(settings.javaBinDir, QStringLiteral("jdb"));
     const QString classPath = settings.classPathDir.isEmpty() ? QStringLiteral(".") : settings.classPathDir;
-    c.arguments << EnglishTexts << QStringLiteral("-classpath") << classPath;
-    // Without a main class jdb starts anyway and answers the run command with
-    // its own error, which the log shows.
-    if (!mainClass.isEmpty())
-        c.arguments << mainClass;
-    c.workingDirectory = classFolder;
-    return c;
+    return {toolPath(settings.javaBinDir, QStringLiteral("java")),
+            {QStringLiteral("-agentlib:jdwp=transport=dt_socket,server=y,suspend=y,address=127.0.0.1:0"),
+             QStringLiteral("-classpath"), classPath, mainClass},
+            documentFolder(documentPath)};
+}
+
+KitCommand jdbCommand(const KitSettings& settings, const QString& documentPath, quint16 port)
+{
+    return {toolPath(settings.javaBinDir, QStringLiteral("jdb")),
+            {EnglishTexts, QStringLiteral("-attach"), QStringLiteral("127.0.0.1:%1").arg(port)},
+            documentFolder(documentPath)};
 }
 
 QString appletPageText(const QString& documentPath)

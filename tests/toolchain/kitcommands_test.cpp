@@ -47,10 +47,15 @@ auto appletViewer()
 {
     return [](const KitSettings& s) { return KitCommands::appletViewerCommand(s, Doc); };
 }
-auto jdb(QString mainClass)
+auto debugProgram(QString mainClass)
 {
-    return [mainClass](const KitSettings& s) { return KitCommands::jdbCommand(s, mainClass, DocDir); };
+    return [mainClass](const KitSettings& s) { return KitCommands::debugProgramCommand(s, Doc, mainClass); };
 }
+auto jdb(quint16 port)
+{
+    return [port](const KitSettings& s) { return KitCommands::jdbCommand(s, Doc, port); };
+}
+const QString Agent = "-agentlib:jdwp=transport=dt_socket,server=y,suspend=y,address=127.0.0.1:0";
 
 class KitCommandTest : public ::testing::TestWithParam<CommandCase> {};
 
@@ -105,15 +110,20 @@ const CommandCase commandCases[] = {
      kit(Bin, "-g", "x"),
      appletViewer(),
      {Bin + "/appletviewer", {"tmp.htm"}, DocDir}},
-    {"JdbWithClassPath",
+    {"DebuggedProgramWithClassPath",
      kit(Bin, "-g", "/opt/lib:."),
-     jdb("Hello"),
-     {Bin + "/jdb", {En, "-classpath", "/opt/lib:.", "Hello"}, DocDir}},
-    {"JdbEmptyClassPathBecomesTheCurrentFolder",
+     debugProgram("Hello"),
+     {Bin + "/java", {Agent, "-classpath", "/opt/lib:.", "Hello"}, DocDir}},
+    {"DebuggedProgramEmptyClassPathIsTheDocumentFolder",
+     kit(Bin + "/", "", ""),
+     debugProgram("Hello"),
+     {Bin + "/java", {Agent, "-classpath", ".", "Hello"}, DocDir}},
+    {"DebuggedClassWithBraceIsOneArgument",
      kit(Bin, "", ""),
-     jdb("Hello"),
-     {Bin + "/jdb", {En, "-classpath", ".", "Hello"}, DocDir}},
-    {"JdbWithoutMainClassPassesNoClass", kit(Bin, "", ""), jdb(""), {Bin + "/jdb", {En, "-classpath", "."}, DocDir}},
+     debugProgram("Hello{"),
+     {Bin + "/java", {Agent, "-classpath", ".", "Hello{"}, DocDir}},
+    {"JdbAttachesInTheDocumentFolder", kit(Bin, "", "lib"), jdb(45765),
+     {Bin + "/jdb", {En, "-attach", "127.0.0.1:45765"}, DocDir}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, KitCommandTest, ::testing::ValuesIn(commandCases),

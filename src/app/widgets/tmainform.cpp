@@ -48,6 +48,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     wireCommands();
     wireEditingCommands();
     wireCompiler();
+    wireDebugger();
     wireCodeAssistance();
     wirePrinting();
     wireUtilities();

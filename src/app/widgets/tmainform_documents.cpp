@@ -374,6 +374,7 @@ void TMainForm::UpdateListView1ItemSize()
 
 void TMainForm::editorClosing(TEditForm* editor, bool lastWindow)
 {
+    debugEditorClosing(editor);
     if (lastWindow) {
         try {
             SettingsIni->WriteBool(QStringLiteral("ApplicationOptions"), QStringLiteral("MaxWinAtStart"),
