@@ -49,6 +49,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     wireEditingCommands();
     wireCompiler();
     wireDebugger();
+    wireHtml();
     wireCodeAssistance();
     wirePrinting();
     wireUtilities();

@@ -22,6 +22,8 @@
 
 class DebugLogPane;
 class FilePanel;
+class HtmlEscaper;
+class HtmlHost;
 class IniFile;
 class MainMenus;
 class QDialog;
@@ -47,6 +49,7 @@ class TSynEdit;
 class ToolPages;
 class WatchPane;
 struct JdbItem;
+struct Insertion;
 
 // The frame window: the left tool pages with the file panel, the MDI area
 // of editor windows, the bottom panes with the open-files list, the menus,
@@ -183,6 +186,17 @@ public:
     // The [SpellCheck] switches and underline colour, applied to the checker.
     void ApplySpellCheckOptions();
 
+    // HTML authoring (tmainform_html.cpp).
+    TEditForm* LagEnhetHTML(const QString& text, int caretLine); // LagEnhetHTML: make an HTML document
+    // SoekOgLeggInn (search and insert): the text on a new line after the
+    // tag; LeggInnTekstITag (insert text into tag): after the tag itself.
+    // False when the document lacks the tag.
+    bool SoekOgLeggInn(const QString& tag, const QString& text);
+    bool LeggInnTekstITag(const QString& tag, const QString& text, int lineBreaks);
+    QString ActiveEditorText() const;
+    QString FindKeyWordInNow() const;
+    HtmlHost* htmlHost();
+
     // Menus and panels by document kind.
     void EnableMainMenu();
     void DisableMainMenu();
@@ -309,6 +323,11 @@ private:
     void showStop(const JdbItem& stop);
     QStringList debugWatches() const;
     void debugEditorClosing(TEditForm* editor);
+    void wireHtml();
+    void buildPasteCodeMenu();
+    void runInlineCommand(const QString& handler);
+    void writeInsertion(const Insertion& insertion);
+    HtmlEscaper documentEscaper() const;
     void wireCodeAssistance();
     void wirePrinting();
     void wireUtilities();
@@ -356,5 +375,7 @@ private:
     DebugLogPane* m_debugLog = nullptr;
     WatchPane* m_watchPane = nullptr;
     QPointer<TEditForm> m_debugEditor; // the running session's document
+    class HtmlWizardHost;
+    std::shared_ptr<HtmlHost> m_htmlHost;
     std::unique_ptr<QPrinter> m_printer;
 };

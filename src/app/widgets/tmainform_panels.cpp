@@ -302,9 +302,13 @@ void TMainForm::setFindNextEnabled(bool enabled)
 
 void TMainForm::runMainCommand(const QString& objectName)
 {
-    if (QAction* a = menus->action(objectName))
+    if (QAction* a = menus->action(objectName)) {
         if (a->isEnabled())
             a->trigger();
+    } else if (QToolButton* b = toolPages->button(objectName)) {
+        // A command with no menu item of its own (the file field wizard).
+        b->click();
+    }
 }
 
 void TMainForm::wireCommands()

@@ -124,6 +124,7 @@ TEditForm::TEditForm(EditorHost* host, QWidget* parent) : QMdiSubWindow(parent),
     });
 
     m_search = std::make_unique<EditorSearch>(this, SynEdit1, m_host);
+    setUpHtmlCompletion();
     setUpCodeAssistance();
     buildPopupMenu();
     SynEdit1->setPopupMenu(PopupMenu1);
@@ -289,11 +290,6 @@ void TEditForm::FindAndInsertEndTagXML(const QString& lineText)
     }
 }
 
-void TEditForm::LeggTilEditor()
-{
-    // The HTML attribute completion attaches itself here once it exists.
-}
-
 // ---- events --------------------------------------------------------------
 
 void TEditForm::FormActivate()
@@ -346,7 +342,7 @@ void TEditForm::SynEdit1KeyDown(int& key, Qt::KeyboardModifiers shift)
                                                                           : QStringLiteral("Overwrite"));
             break;
         case EditorLogic::KeyDownAction::SpaceTrigger:
-            // The attribute popup attaches here with its Part.
+            htmlSpaceDown(shift);
             spaceDown(shift);
             break;
         case EditorLogic::KeyDownAction::MarkModified:

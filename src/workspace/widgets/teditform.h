@@ -25,6 +25,7 @@ class TSynXMLSyn;
 class TSynPerlSyn;
 class TSynPHPSyn;
 class TSynGeneralSyn;
+class TCustomSynAutoComplete1;
 class TSynCustomExporter;
 class TSynExporterRTF;
 class TSynExporterHTML;
@@ -49,6 +50,7 @@ public:
     QString LastChosenMethod;
 
     TSynEdit* SynEdit1 = nullptr;
+    TCustomSynAutoComplete1* HtmlAttrCompletion = nullptr; // the HTML attribute popup's component
     // Code assistance (teditform_assist.cpp): the member popup's component
     // and the parameter hint, both freed with the window.
     TCustomSynAutoComplete* JavaCompletion = nullptr;
@@ -96,6 +98,10 @@ public:
     void FindAndInsertEndTagXML(const QString& lineText);
     static bool SingleTag(const QString& tag);
     void LeggTilEditor(); // LeggTilEditor: attach the HTML attribute completion again
+    // The selection wrapped in a div of that alignment, or between the two
+    // texts; one undoable step.
+    void AlignmentTekst(const QString& alignment);
+    void StartEndTagTekst(const QString& start, const QString& end);
 
     // Breakpoints are the edit control's marks.
     void SetBreakpoint();
@@ -139,6 +145,9 @@ protected:
 
 private:
     void buildPopupMenu();
+    void setUpHtmlCompletion();
+    // Space in an HTML document: the attribute popup, once the blank is in.
+    void htmlSpaceDown(Qt::KeyboardModifiers shift);
     void SynEdit1Change();
     void SynEdit1KeyDown(int& key, Qt::KeyboardModifiers shift);
     void SynEdit1KeyPress(QChar& key);

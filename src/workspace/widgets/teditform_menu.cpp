@@ -71,30 +71,30 @@ void TEditForm::buildPopupMenu()
                                            {"Font", "Font3"},
                                            {"Ordered List", "OrderedList1"},
                                            {"Unordered list", "UnorderedList1"},
-                                           {"Break (<br>)", "Linebreakbr1"},
-                                           {"Horisontal ruler (<hr>)", ""}}));
-    m_htmlItems.push_back(group("Special characters", {{"Non braking space", "Nonbrakingspace1"},
-                                                       {"Vertical bar", ""},
-                                                       {"Degree sign", ""},
-                                                       {"Copyright mark (c)", ""},
-                                                       {"Registered mark (r)", ""},
-                                                       {"Left quotation mark", ""},
-                                                       {"Right quotation mark", ""}}));
-    m_htmlItems.push_back(group("Form", {{"Password field", ""},
-                                         {"Hidden field", ""},
-                                         {"Ordinary Button", ""},
-                                         {"Send Button", ""},
-                                         {"Reset Button", ""},
-                                         {"Text field", ""},
-                                         {"Options field", ""},
-                                         {"Checkbox", ""},
-                                         {"Radio button", ""},
-                                         {"Text area", ""},
-                                         {"Image button", ""},
-                                         {"File field", ""},
+                                           {"Break (<br>)\tCtrl+B", "Linebreakbr1"},
+                                           {"Horisontal ruler (<hr>)", "htmlHorizontalRuler"}}));
+    m_htmlItems.push_back(group("Special characters", {{"Non braking space\tCtrl+M", "Nonbrakingspace1"},
+                                                       {"Vertical bar", "htmlVerticalBar"},
+                                                       {"Degree sign", "htmlDegreeSign"},
+                                                       {"Copyright mark (c)", "htmlCopyrightSign"},
+                                                       {"Registered mark (r)", "htmlRegistrationMark"},
+                                                       {"Left quotation mark", "htmlLeftBrackets"},
+                                                       {"Right quotation mark", "htmlRightBrackets"}}));
+    m_htmlItems.push_back(group("Form", {{"Password field", "htmlPasswordField"},
+                                         {"Hidden field", "htmlHiddenField"},
+                                         {"Ordinary Button", "htmlButton"},
+                                         {"Send Button", "htmlSendButton"},
+                                         {"Reset Button", "htmlResetButton"},
+                                         {"Text field", "htmlTextfield"},
+                                         {"Options field", "htmlPopupMenu"},
+                                         {"Checkbox", "htmlCheckbox"},
+                                         {"Radio button", "htmlRadioButton"},
+                                         {"Text area", "htmlTextArea"},
+                                         {"Image button", "htmlImageButton"},
+                                         {"File field", "htmlFileFieldWizard"},
                                          {"Form body (<form></form>)", "FormBodyformform1"}}));
-    m_htmlItems.push_back(group("Alignment", {{"Centered", ""}, {"Left", ""}, {"Right", ""}}));
-    m_htmlItems.push_back(group("Font", {{"Italics", ""}, {"Bold", ""}, {"Italics and bold", ""}}));
+    m_htmlItems.push_back(group("Alignment", {{"Centered", "alignCentered"}, {"Left", "alignLeft"}, {"Right", "alignRight"}}));
+    m_htmlItems.push_back(group("Font", {{"Italics", "styleItalic"}, {"Bold", "styleBold"}, {"Italics and bold", "styleItalicsAndBold"}}));
     m_htmlItems.push_back(PopupMenu1->addSeparator());
 
     auto local = [this](const char* caption, void (TEditForm::*method)()) {

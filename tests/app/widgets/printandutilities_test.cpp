@@ -229,7 +229,12 @@ TEST_F(PrintAndUtilitiesTest, ExportToHtmlOfASelection)
             return false;
         proposed = dialog->findChild<QLineEdit*>("fileNameEdit") ? dialog->findChild<QLineEdit*>("fileNameEdit")->text()
                                                                  : QString();
-        dialog->selectFile(target);
+        // Typed whole into the name field: selectFile() of a file not yet
+        // there can lose to the dialog's own proposal while its folder loads.
+        if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit"))
+            name->setText(target);
+        else
+            dialog->selectFile(target);
         QMetaObject::invokeMethod(dialog, "accept");
         return true;
     });
