@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -44,6 +45,33 @@ QLabel* buddyLabel(QWidget* parent, const QString& caption, QWidget* buddy)
     return label;
 }
 
+// Return in a keyword box adds the keyword. The key must stop there: the
+// dialog would otherwise take it for its default button and close with OK,
+// before the language the user is defining has been added.
+class ReturnClicksButton : public QObject {
+public:
+    ReturnClicksButton(QLineEdit* box, QPushButton* button) : QObject(box), m_button(button)
+    {
+        box->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                m_button->click();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QPushButton* m_button;
+};
+
 // Builds the comment row and the keyword part of a group; `prefix` keeps
 // the object names of the two groups apart.
 QLayout* buildFields(QWidget* parent, LanguageFields& f, const QString& prefix, const char* keywordBoxName)
@@ -77,6 +105,7 @@ QLayout* buildFields(QWidget* parent, LanguageFields& f, const QString& prefix, 
     f.keywords->setObjectName(prefix + QStringLiteral("Keywords"));
     layout->addWidget(buddyLabel(parent, QStringLiteral("Language keywords"), f.keywords));
     layout->addWidget(f.keywords, 1);
+    new ReturnClicksButton(f.keywordBox, f.addKeyword);
     return layout;
 }
 
@@ -116,19 +145,18 @@ NewLanguageGroup::NewLanguageGroup(QWidget* parent) : QGroupBox(QStringLiteral("
     names->addWidget(Edit1, 0, 1);
     names->addWidget(buddyLabel(this, QStringLiteral("File extenstion:"), Edit3), 1, 0);
     names->addWidget(Edit3, 1, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(names);
+    layout->addLayout(buildFields(this, fields, QStringLiteral("new"), "Edit2"));
+    // Made after the fields, so that Tab reaches it last.
     Button13 = new QPushButton(QStringLiteral("Add language"), this);
     Button13->setObjectName(QStringLiteral("Button13"));
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
     bottom->addWidget(Button13);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(names);
-    layout->addLayout(buildFields(this, fields, QStringLiteral("new"), "Edit2"));
     layout->addLayout(bottom);
 
     connect(fields.addKeyword, &QPushButton::clicked, this, [this] { addKeyword(fields); });
-    connect(fields.keywordBox, &QLineEdit::returnPressed, this, [this] { addKeyword(fields); });
     connect(fields.deleteKeyword, &QPushButton::clicked, this, [this] { deleteKeyword(fields); });
     connect(Button13, &QPushButton::clicked, this, [this] { Button13Click(); });
 }
@@ -165,12 +193,6 @@ EditLanguageGroup::EditLanguageGroup(QWidget* parent) : QGroupBox(QStringLiteral
     languageList->setObjectName(QStringLiteral("languageList"));
     Label23 = new QLabel(this);
     Label23->setObjectName(QStringLiteral("Label23"));
-    Button14 = new QPushButton(QStringLiteral("Delete language"), this);
-    Button14->setObjectName(QStringLiteral("Button14"));
-    Button15 = new QPushButton(QStringLiteral("Change name"), this);
-    Button15->setObjectName(QStringLiteral("Button15"));
-    Button16 = new QPushButton(QStringLiteral("Change file ext"), this);
-    Button16->setObjectName(QStringLiteral("Button16"));
 
     auto* left = new QVBoxLayout;
     left->addWidget(buddyLabel(this, QStringLiteral("Custom languages spesified"), languageList));
@@ -184,6 +206,13 @@ EditLanguageGroup::EditLanguageGroup(QWidget* parent) : QGroupBox(QStringLiteral
     auto* columns = new QHBoxLayout;
     columns->addLayout(left, 2);
     columns->addLayout(right, 3);
+    // Made after the fields, so that Tab reaches them last.
+    Button14 = new QPushButton(QStringLiteral("Delete language"), this);
+    Button14->setObjectName(QStringLiteral("Button14"));
+    Button15 = new QPushButton(QStringLiteral("Change name"), this);
+    Button15->setObjectName(QStringLiteral("Button15"));
+    Button16 = new QPushButton(QStringLiteral("Change file ext"), this);
+    Button16->setObjectName(QStringLiteral("Button16"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Button14);
     buttons->addWidget(Button15);

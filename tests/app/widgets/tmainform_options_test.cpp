@@ -206,11 +206,26 @@ TEST_F(OptionsDialogTest, DefineNewCustomLanguageFromTheMenu)
     EXPECT_EQ(colors->TabSet1->tabText(colors->TabSet1->currentIndex()), "New language");
 
     NewLanguageGroup* group = colors->newGroup;
+    // Tab goes down the group, "Add language" last.
+    QStringList order;
+    QWidget* w = group->Edit1;
+    do {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(group) && group->isAncestorOf(w))
+            order << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != group->Edit1);
+    EXPECT_EQ(order, QStringList({"Edit1", "Edit3", "newPascalComments", "newCComments", "newAsmComments",
+                                  "newBasComments", "newAnsiComments", "Edit2", "newAddKeyword",
+                                  "newDeleteKeyword", "newKeywords", "Button13"}));
+
     group->Edit1->setText("Lisp");
     group->Edit3->setText("*.lsp");
     group->fields.comments[2]->setChecked(true); // Asm
+    // Return in the keyword box adds the keyword; the dialog stays open.
     group->fields.keywordBox->setText("defun");
-    group->fields.addKeyword->click();
+    QTest::keyClick(group->fields.keywordBox, Qt::Key_Return);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(group->fields.keywordList(), QStringList{"defun"});
     group->Button13->click();
     EXPECT_EQ(read("customlang/toc.ini"), "[CustomLanguages]\nCount=1\n1=Lisp\n");
     EXPECT_TRUE(read("customlang/Lisp.ini").contains("FileExt=*.lsp\nLangName=Lisp\n"));
