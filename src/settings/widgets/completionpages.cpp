@@ -156,6 +156,8 @@ void CompProposalPage::Button5Click()
     }
     Edit4->clear();
     fillClasses();
+    // The new class is the last row: show it, whatever the list's length.
+    ClassesList->scrollToBottom();
 }
 
 void CompProposalPage::Button6Click()
@@ -177,6 +179,7 @@ void CompProposalPage::Button6Click()
         return;
     }
     fillMembers();
+    DatamembersList->scrollToBottom();
     Edit4->clear();
 }
 

@@ -7,6 +7,9 @@
 KeyCaptureEdit::KeyCaptureEdit(QWidget* parent) : QLineEdit(parent)
 {
     setPlaceholderText(QStringLiteral("press a key combination"));
+    // The hint stays whole at any font size (the frame and the text margins
+    // take about two characters).
+    setMinimumWidth(fontMetrics().horizontalAdvance(placeholderText() + QStringLiteral("MM")));
 }
 
 void KeyCaptureEdit::keyPressEvent(QKeyEvent* event)
