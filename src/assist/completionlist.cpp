@@ -151,32 +151,30 @@ QString QuoteParameters(const QString& parameters)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-int typingEnd(const QString& line, int popupColumn)
+int typingEnd(const QString& line, int popupColumn, qsizetype savedLength)
 {
     const qsizetype from = std::max(popupColumn - 1, 0);
-    if (from >= line.size())
-        return int(line.size());
-    const qsizetype close = line.indexOf(QLatin1Char(')'), from);
-    return int(close < 0 ? line.size() : close);
+    const qsizetype typed = std::max<qsizetype>(line.size() - savedLength, 0);
+    return int(std::min(from + typed, line.size()));
 }
 
-QString typedPrefix(const QString& line, int popupColumn)
+QString typedPrefix(const QString& line, int popupColumn, qsizetype savedLength)
 {
     const int from = std::max(popupColumn - 1, 0);
-    const int end = typingEnd(line, popupColumn);
+    const int end = typingEnd(line, popupColumn, savedLength);
     return end > from ? line.mid(from, end - from) : QString();
 }
 
-QString withCharacterTyped(const QString& line, int popupColumn, QChar c)
+QString withCharacterTyped(const QString& line, int popupColumn, qsizetype savedLength, QChar c)
 {
     QString result = line;
-    result.insert(typingEnd(line, popupColumn), c);
+    result.insert(typingEnd(line, popupColumn, savedLength), c);
     return result;
 }
 
-QString withBackspace(const QString& line, int popupColumn)
+QString withBackspace(const QString& line, int popupColumn, qsizetype savedLength)
 {
-    const int end = typingEnd(line, popupColumn);
+    const int end = typingEnd(line, popupColumn, savedLength);
     if (end <= 0)
         return line;
     QString result = line;

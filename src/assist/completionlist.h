@@ -49,14 +49,16 @@ Insertion InsertChoice(const QString& row);
 // becoming `", "`: "int a, int b" gives "int a", " int b" as one text.
 QString QuoteParameters(const QString& parameters);
 
-// Typing while the popup is open. The typed characters stand after the
-// caret where the popup opened (popupColumn, 1-based, right after the dot),
-// up to the first ")" at or after that column, or to the line's end.
-int typingEnd(const QString& line, int popupColumn);
-QString typedPrefix(const QString& line, int popupColumn);
-QString withCharacterTyped(const QString& line, int popupColumn, QChar c);
+// Typing while the popup is open. The typed characters stand right after
+// the caret where the popup opened (popupColumn, 1-based, right after the
+// dot); savedLength is the line's length then, so what was typed is as long
+// as the line has grown since. Whatever followed the caret (a ")", "+ 1;",
+// a comment) stays after the typed characters.
+int typingEnd(const QString& line, int popupColumn, qsizetype savedLength);
+QString typedPrefix(const QString& line, int popupColumn, qsizetype savedLength);
+QString withCharacterTyped(const QString& line, int popupColumn, qsizetype savedLength, QChar c);
 // Backspace removes the character before the typing end (the dot itself
 // when nothing was typed).
-QString withBackspace(const QString& line, int popupColumn);
+QString withBackspace(const QString& line, int popupColumn, qsizetype savedLength);
 
 } // namespace CompletionList

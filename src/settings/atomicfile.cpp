@@ -17,13 +17,21 @@ Result<void> writeFileAtomically(const QString& path, const QByteArray& bytes)
     const bool existed = QFileInfo::exists(target);
     const QFileDevice::Permissions permissions = existed ? QFile::permissions(target) : QFileDevice::Permissions();
 
+    // Unbuffered: a buffered QSaveFile meets a full disk only when commit()
+    // flushes, and commit() then renames the cut temporary file over the old
+    // one and reports success.
     QSaveFile f(target);
-    if (!f.open(QIODevice::WriteOnly))
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return Result<void>::failure(QStringLiteral("Cannot create file \"%1\". %2").arg(path, f.errorString()));
-    if (f.write(bytes) != bytes.size()) {
-        const QString reason = f.errorString();
-        f.cancelWriting();
-        return Result<void>::failure(QStringLiteral("Cannot write file \"%1\". %2").arg(path, reason));
+    // A short write carries no reason; the next one fails with the system's.
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 n = f.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0) {
+            const QString reason = f.errorString();
+            f.cancelWriting();
+            return Result<void>::failure(QStringLiteral("Cannot write file \"%1\". %2").arg(path, reason));
+        }
+        written += n;
     }
     if (!f.commit())
         return Result<void>::failure(QStringLiteral("Cannot write file \"%1\". %2").arg(path, f.errorString()));

@@ -162,8 +162,10 @@ void writeLines(const QString& path, const std::vector<Line>& lines, const QByte
     const QByteArray out = joinLines(lines);
     if (out == before && QFileInfo::exists(path))
         return;
+    // Unbuffered: a buffered QSaveFile meets a full disk only when commit()
+    // flushes, and commit() then puts the cut file in place and says true.
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(out) != out.size() || !f.commit())
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || f.write(out) != out.size() || !f.commit())
         throw IniWriteError(QStringLiteral("Unable to write to ") + path);
 }
 

@@ -4,40 +4,52 @@
 
 QStringList NextInstruction::start(const QStringList& watches, qint64 nowMs)
 {
-    QStringList commands = DebugCommands::dumpCommands(watches);
-    m_awaited.clear();
-    for (const QString& w : watches)
-        m_awaited << w.trimmed() + QStringLiteral(" = ");
-    m_pending = !m_awaited.isEmpty();
-    m_deadline = nowMs + AnswerWaitMs;
-    if (!m_pending)
-        commands << Cont;
-    return commands;
+    m_toSend = watches;
+    m_inBlock = false;
+    m_pending = true;
+    return sendNext(nowMs);
 }
 
-bool NextInstruction::lineSeen(QStringView line)
+QStringList NextInstruction::sendNext(qint64 nowMs)
+{
+    if (m_toSend.isEmpty()) {
+        m_pending = false;
+        m_awaited.clear();
+        return {Cont};
+    }
+    const QString watch = m_toSend.takeFirst();
+    m_awaited = watch.trimmed() + QStringLiteral(" = ");
+    m_deadline = nowMs + AnswerWaitMs;
+    return DebugCommands::dumpCommands({watch});
+}
+
+QStringList NextInstruction::lineSeen(QStringView line, qint64 nowMs)
 {
     if (!m_pending)
-        return false;
-    QStringList answered;
-    for (qsizetype i = 0; i < m_awaited.size(); ++i) {
-        const QString& needle = m_awaited.at(i);
-        if (!answered.contains(needle) && line.contains(needle)) {
-            answered << needle;
-            m_awaited.removeAt(i--);
-        }
+        return {};
+    if (m_inBlock) {
+        if (!line.contains(u'}'))
+            return {};
+        m_inBlock = false;
+        return sendNext(nowMs);
     }
-    if (!m_awaited.isEmpty())
-        return false;
-    m_pending = false;
-    return true;
+    const qsizetype at = line.indexOf(m_awaited);
+    if (at < 0)
+        return {};
+    // An object or an array: " Shapes.origin = {", its lines, then "}". A
+    // string value may hold a brace; jdb's "{" of a block stands alone.
+    if (line.mid(at + m_awaited.size()).trimmed() == u"{") {
+        m_inBlock = true;
+        return {};
+    }
+    return sendNext(nowMs);
 }
 
-bool NextInstruction::expired(qint64 nowMs)
+QStringList NextInstruction::expired(qint64 nowMs)
 {
     if (!m_pending || nowMs < m_deadline)
-        return false;
-    m_pending = false;
-    m_awaited.clear();
-    return true;
+        return {};
+    m_toSend.clear();
+    m_inBlock = false;
+    return sendNext(nowMs);
 }

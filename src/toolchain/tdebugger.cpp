@@ -157,8 +157,8 @@ void TDebugger::converse(ChildProcess& jdb)
             for (const JdbItem& item : items)
                 handle(item);
         }
-        if (m_next.expired(m_clock.elapsed()))
-            SendCommand(NextInstruction::Cont);
+        for (const QString& command : m_next.expired(m_clock.elapsed()))
+            SendCommand(command);
         startRequestedNext();
     }
     items.clear();
@@ -182,8 +182,8 @@ void TDebugger::handle(const JdbItem& item)
         m_vmStarted = true;
         return;
     case JdbItem::Kind::Line:
-        if (m_next.lineSeen(item.text))
-            SendCommand(NextInstruction::Cont);
+        for (const QString& command : m_next.lineSeen(item.text, m_clock.elapsed()))
+            SendCommand(command);
         break;
     case JdbItem::Kind::Prompt:
         // A "run" that comes before jdb has taken the start event as its

@@ -60,7 +60,8 @@ public:
     void Wake();
     // The trimmed text and LF to jdb, from any thread; lost once jdb has ended.
     void SendCommand(const QString& text);
-    // The watch dumps, then "cont" once they are answered (NextInstruction).
+    // The watch dumps one at a time, each after the last is answered, then
+    // "cont" (NextInstruction).
     void nextInstruction(const QStringList& watches);
     void Stop();
     // jdb's process id while it runs, else 0.

@@ -77,8 +77,8 @@ TEST(QuoteParameters, QuotesEachParameter)
     EXPECT_EQ(QuoteParameters(""), "\"\"");
 }
 
-// Typing while the popup is open goes before the first ")" at or after the
-// column where it opened, never into an earlier parenthesis.
+// Typing while the popup is open goes right after what was typed since the
+// dot, never into an earlier parenthesis nor past what followed the caret.
 TEST(CompletionTyping, TypesAfterTheDotOnly)
 {
     struct Case {
@@ -91,14 +91,17 @@ TEST(CompletionTyping, TypesAfterTheDotOnly)
         {"s.", 3, "len", "s.len", "len"},        {"if (a) s.", 10, "len", "if (a) s.len", "len"},
         {"if (a) s.", 10, "\b", "if (a) s", ""}, {"if (a) s.", 10, "le\b", "if (a) s.l", "l"},
         {"foo(s.)", 7, "x", "foo(s.x)", "x"},    {"foo(s.);", 7, "ab\b\b", "foo(s.);", ""},
-        {"foo(s.)", 7, "\b", "foo(s)", ""},
+        {"foo(s.)", 7, "\b", "foo(s)", ""},      {"n = s.;", 7, "len", "n = s.len;", "len"},
+        {"s. + 1", 3, "le\b", "s.l + 1", "l"},   {"x(s.) // (a)", 5, "ab", "x(s.ab) // (a)", "ab"},
     };
     for (const Case& c : cases) {
         QString line = QString::fromUtf8(c.line);
+        const qsizetype saved = line.size();
         for (const char* p = c.typed; *p; ++p)
-            line = *p == '\b' ? withBackspace(line, c.popupColumn) : withCharacterTyped(line, c.popupColumn, QChar(*p));
+            line = *p == '\b' ? withBackspace(line, c.popupColumn, saved)
+                              : withCharacterTyped(line, c.popupColumn, saved, QChar(*p));
         EXPECT_EQ(line, c.result) << c.line << " + " << c.typed;
-        EXPECT_EQ(typedPrefix(line, c.popupColumn), c.prefix) << c.line;
+        EXPECT_EQ(typedPrefix(line, c.popupColumn, saved), c.prefix) << c.line;
     }
 }
 

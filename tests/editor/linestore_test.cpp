@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -124,6 +127,31 @@ TEST_F(LineStoreFiles, FailedSaveLeavesTheOldFileAndNamesThePath)
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the save succeeded, 2: the message lacks the path";
     EXPECT_EQ(read(file), "keep me");
+}
+
+// A full disk, made by a file-size limit in a child: the save fails with the
+// system's reason and the old file stays whole. A small file is the case
+// that matters most: its bytes wait in a buffer until the commit.
+TEST_F(LineStoreFiles, FullDiskFailsTheSaveWithItsReasonAndKeepsTheOldFile)
+{
+    for (const int size : {6000, 100000}) {
+        const QString file = path("Full.java");
+        ASSERT_TRUE(writeFileAtomically(file, "keep me").ok());
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{4096, RLIM_INFINITY};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            const Result<void> r = writeFileAtomically(file, QByteArray(size, 'x'));
+            ::_exit(r.ok() ? 1 : (r.error().contains(file) && r.error().contains("File too large") ? 0 : 2));
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0) << size << " bytes. 1: the save succeeded, 2: no path or no reason";
+        EXPECT_EQ(read(file).left(40), "keep me") << size << " bytes";
+    }
 }
 
 TEST_F(LineStoreFiles, SaveIntoMissingFolderFailsWithReason)

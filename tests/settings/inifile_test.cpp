@@ -7,7 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <thread>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -199,6 +204,35 @@ TEST_F(IniFileTest, UnwritableFileRaisesUnableToWrite)
     } catch (const IniWriteError& e) {
         EXPECT_EQ(e.message(), "Unable to write to " + missingDir);
     }
+}
+
+// A full disk, made by a file-size limit in a child: the write is refused
+// and the settings file keeps what it held, not a cut copy of the new text.
+TEST_F(IniFileTest, FullDiskRaisesUnableToWriteAndKeepsTheFile)
+{
+    QByteArray old = "[History]\r\n";
+    for (int i = 0; i < 100; ++i)
+        old += "File" + QByteArray::number(i) + "=/home/someone/projects/Example.java\r\n";
+    writeFile(old);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4096, RLIM_INFINITY};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        IniFile ini(path());
+        try {
+            ini.WriteString("Options", "Long", QString(2000, 'x'));
+        } catch (const IniWriteError&) {
+            ::_exit(0);
+        }
+        ::_exit(1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the write was reported as done";
+    EXPECT_EQ(fileBytes(), old);
 }
 
 TEST_F(IniFileTest, ColoursUseNamesOrDollarHex)

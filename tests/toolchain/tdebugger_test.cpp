@@ -119,6 +119,20 @@ TEST_F(FakeJdbTest, NextInstructionContinuesAfterTheAnswers)
     EXPECT_TRUE(read("stdin").endsWith("run\ndump Hello.count\ndump Hello.name\ncont\n"));
 }
 
+// Dumps go out one at a time: jdb answers dumps sent together on threads of
+// its own, mixing their lines and now and then their values.
+TEST_F(FakeJdbTest, NextInstructionSendsEachDumpAfterTheAnswerBefore)
+{
+    writeJdb(QString(R"("dump Hello.slow") (sleep 0.3; : > '%1'; printf ' Hello.slow = {\n    x: 1\n}\nmain[1] ') & ;;
+    "dump Hello.name") [ -e '%1' ] || echo early >> '%2'; printf ' Hello.name = 2\nmain[1] ';;)")
+                 .arg(file("answered"), file("stdin")));
+    auto d = start({}, {7});
+    until(*d, Kind::Stopped);
+    d->nextInstruction({"Hello.slow", "Hello.name"});
+    until(*d, Kind::Ended);
+    EXPECT_TRUE(read("stdin").endsWith("run\ndump Hello.slow\ndump Hello.name\ncont\n")) << read("stdin").toStdString();
+}
+
 TEST_F(FakeJdbTest, NextInstructionWaitsForAMissingAnswer)
 {
     writeJdb("\"dump Hello.gone\") ;;");

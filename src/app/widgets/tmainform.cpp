@@ -178,8 +178,10 @@ void TMainForm::FormCreate()
     }
     wireHistory();
     wireRunner();
+    // Shown once the frame window is up: a dialog mapped before its parent
+    // is not kept above it, and the frame came up over the tip and hid it.
     if (SettingsIni->ReadBool(QStringLiteral("Tips"), QStringLiteral("doShow"), true))
-        showTipOfTheDay();
+        QTimer::singleShot(0, this, [this] { showTipOfTheDay(); });
     CurrentExtension.clear();
     ClosingFromList = false;
     DisableMainMenu();

@@ -12,6 +12,7 @@
 #include "settings/programfolder.h"
 #include "workspace/widgets/teditform.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -164,9 +165,14 @@ void TMainForm::wireCodeAssistance()
         if (e->type() != QEvent::KeyPress)
             return false;
         const auto* key = static_cast<QKeyEvent*>(e);
-        if (!key->text().isEmpty() && key->text().at(0).isPrint())
-            QTimer::singleShot(0, members, [members] { members->showPopup(); });
-        return false;
+        if (key->text().isEmpty() || !key->text().at(0).isPrint())
+            return false;
+        // The key searches the opened list: the closed box would choose the
+        // first match at once, and so jump there and take the focus away.
+        members->showPopup();
+        QKeyEvent again(QEvent::KeyPress, key->key(), key->modifiers(), key->text());
+        QCoreApplication::sendEvent(members->view(), &again);
+        return true;
     });
     connect(classes, &QComboBox::activated, this, [this] { ClassNameCompoBox1Click(); });
     connect(members, &QComboBox::activated, this, [this] { ClassDatamemberComboBox2Click(); });

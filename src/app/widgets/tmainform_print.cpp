@@ -11,6 +11,8 @@
 
 #include <QAction>
 #include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -72,6 +74,12 @@ bool TMainForm::printWithDialog(TEditForm* w)
 {
     if (!w)
         return false;
+    // The print dialog names a PDF file after the job's name; a file printed
+    // before leaves its folder, not its name.
+    printer().setDocName(w->caption());
+    if (!printer().outputFileName().isEmpty())
+        printer().setOutputFileName(QDir(QFileInfo(printer().outputFileName()).absolutePath())
+                                        .filePath(QFileInfo(w->caption()).completeBaseName() + QStringLiteral(".pdf")));
     QPrintDialog dialog(&printer(), this);
     dialog.setObjectName(QStringLiteral("PrintDialog1"));
     dialog.setMinMax(1, SynEditPrint1->PageCount());

@@ -5,6 +5,7 @@
 
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -22,6 +23,12 @@ TProsjektKatFrm::TProsjektKatFrm(const ProjectCatalogue& catalogue, QWidget* par
     cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
     helpButton = new QPushButton(QStringLiteral("Help"), this);
     okButton->setDefault(true);
+    rootEdit->setObjectName(QStringLiteral("rootEdit"));
+    imagesEdit->setObjectName(QStringLiteral("imagesEdit"));
+    findButton->setObjectName(QStringLiteral("findButton"));
+    okButton->setObjectName(QStringLiteral("okButton"));
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    helpButton->setObjectName(QStringLiteral("helpButton"));
 
     connect(findButton, &QPushButton::clicked, this, [this] { findClick(); });
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -32,9 +39,17 @@ TProsjektKatFrm::TProsjektKatFrm(const ProjectCatalogue& catalogue, QWidget* par
     auto* rootRow = new QHBoxLayout;
     rootRow->addWidget(rootEdit, 1);
     rootRow->addWidget(findButton);
+    // The root box shares its row with "Find..", so the form cannot pair its
+    // label with it: both labels are made here and given their boxes.
+    auto* rootLabel = new QLabel(QStringLiteral("Project catalog root:"), this);
+    rootLabel->setBuddy(rootEdit);
+    rootEdit->setAccessibleName(QStringLiteral("Project catalog root"));
+    auto* imagesLabel = new QLabel(QStringLiteral("Put images in subcatalog:"), this);
+    imagesLabel->setBuddy(imagesEdit);
+    imagesEdit->setAccessibleName(QStringLiteral("Put images in subcatalog"));
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Project catalog root:"), rootRow);
-    form->addRow(QStringLiteral("Put images in subcatalog:"), imagesEdit);
+    form->addRow(rootLabel, rootRow);
+    form->addRow(imagesLabel, imagesEdit);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     for (QPushButton* b : {okButton, cancelButton, helpButton})

@@ -77,7 +77,7 @@ void TfmCompletionProposal::replaceLine(const QString& text, int caretColumn)
 void TfmCompletionProposal::moveCaretAfterTyping()
 {
     if (m_edit)
-        m_edit->setCaretX(CompletionList::typingEnd(m_edit->lineText(), m_popupColumn) + 1);
+        m_edit->setCaretX(CompletionList::typingEnd(m_edit->lineText(), m_popupColumn, m_savedLine.size()) + 1);
 }
 
 void TfmCompletionProposal::closeAndType(QKeyEvent* event)
@@ -109,9 +109,15 @@ bool TfmCompletionProposal::keyPressed(QKeyEvent* event)
         moveCaretAfterTyping();
         return true;
     }
+    if (event->text() == QLatin1String(".")) {
+        // No member's name holds a dot: it ends the name typed so far, and
+        // the editor's own dot opens the list for that name ("System.out.").
+        closeAndType(event);
+        return true;
+    }
     const QString line = m_edit->lineText();
     if (key == Qt::Key_Backspace) {
-        const QString shorter = CompletionList::withBackspace(line, m_popupColumn);
+        const QString shorter = CompletionList::withBackspace(line, m_popupColumn, m_savedLine.size());
         if (line.size() - 1 < m_savedLine.size()) {
             // Back past the place where the popup opened.
             replaceLine(shorter, m_popupColumn - 1);
@@ -119,13 +125,14 @@ bool TfmCompletionProposal::keyPressed(QKeyEvent* event)
             return true;
         }
         replaceLine(shorter, m_popupColumn);
-        setFilter(CompletionList::typedPrefix(shorter, m_popupColumn));
+        setFilter(CompletionList::typedPrefix(shorter, m_popupColumn, m_savedLine.size()));
         return true;
     }
     if (isPrintable(event)) {
-        const QString longer = CompletionList::withCharacterTyped(line, m_popupColumn, event->text().at(0));
+        const QString longer =
+            CompletionList::withCharacterTyped(line, m_popupColumn, m_savedLine.size(), event->text().at(0));
         replaceLine(longer, m_popupColumn);
-        setFilter(CompletionList::typedPrefix(longer, m_popupColumn));
+        setFilter(CompletionList::typedPrefix(longer, m_popupColumn, m_savedLine.size()));
         return true;
     }
     return CompletionPopup::keyPressed(event);

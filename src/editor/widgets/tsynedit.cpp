@@ -573,6 +573,7 @@ void TSynEdit::setHighlighter(TSynCustomHighlighter* highlighter)
         m_highlighterListener = m_highlighter->addChangeListener([this] { applyStyles(); });
     applyStyles();
     m_styler->setHighlighter(m_highlighter);
+    emit highlighterChanged();
 }
 
 void TSynEdit::restyle() { m_styler->restyle(); }

@@ -179,6 +179,8 @@ signals:
     void filesDropped(const QStringList& paths);
     void insertModeChanged(bool insert);
     void caretMoved();
+    // Another highlighter (or none) colours the text now.
+    void highlighterChanged();
 
 private:
     friend class EditView;

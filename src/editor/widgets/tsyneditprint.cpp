@@ -394,6 +394,11 @@ Result<void> TSynEditPrint::Print(QPrinter& printer)
     Result<QByteArray> bytes = readFileBytes(temporary.fileName());
     if (!bytes)
         return Result<void>::failure(bytes.error());
+    // Qt's PDF writer drops write errors: a file cut short by a full disk
+    // still "prints". A whole PDF ends with its end-of-file marker.
+    if (!QByteArrayView(bytes.value()).trimmed().endsWith("%%EOF"))
+        return Result<void>::failure(
+            QStringLiteral("Cannot write file \"%1\". The printed file was cut short (is the disk full?)").arg(target));
     return writeFileAtomically(target, bytes.value());
 }
 

@@ -60,6 +60,9 @@ TVarTrackerFrm::TVarTrackerFrm(MemberSource members, QWidget* parent) : QDialog(
     auto label = [this](const char* caption, QWidget* buddy) {
         auto* l = new QLabel(QString::fromLatin1(caption), this);
         l->setBuddy(buddy);
+        // Qt names a list for screen readers by its own name only, never by
+        // its buddy label.
+        buddy->setAccessibleName(l->text().remove(u'&'));
         return l;
     };
     auto* grid = new QGridLayout;

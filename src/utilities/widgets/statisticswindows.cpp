@@ -51,7 +51,6 @@ QLabel* StatisticsWindow::addCount(QGroupBox* group, const QString& caption, con
     count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     count->setMinimumWidth(80);
     count->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    count->setAccessibleName(QString(caption).remove(QLatin1Char(':')));
     auto* label = new QLabel(caption, group);
     label->setBuddy(count);
     static_cast<QFormLayout*>(group->layout())->addRow(label, count);

@@ -154,6 +154,9 @@ void TSynSpellCheck::attachView()
         if (updated & S::SC_UPDATE_V_SCROLL)
             scheduleCheck(-1);
     });
+    // Which words are checked depends on the highlighter: a document loaded
+    // is given its own only after it is shown.
+    m_connections << connect(m_editor, &TSynEdit::highlighterChanged, this, [this] { checkVisibleLines(); });
     checkVisibleLines();
 }
 

@@ -101,17 +101,26 @@ void TTipWindowFrm::FormCreate(const QString& tipsPath)
     Result<TipsFile> tips = TipsFile::read(tipsPath);
     if (!tips) {
         // Reported beside the window, not over the program: the window is
-        // not modal, and neither is its error.
-        auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Pellam Vornic"), tips.error(),
-                                    QMessageBox::Ok, this);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->setModal(false);
-        box->show();
+        // not modal, and neither is its error. It is the window's own dialog
+        // and shows after it: shown first, the window came up over it and
+        // hid it.
+        m_error = new QMessageBox(QMessageBox::Critical, QStringLiteral("Pellam Vornic"), tips.error(),
+                                  QMessageBox::Ok, this);
+        m_error->setAttribute(Qt::WA_DeleteOnClose);
+        m_error->setModal(false);
         return;
     }
     m_tips = tips.take();
     m_current = int(QRandomGenerator::global()->bounded(m_tips->count())) + 1;
     GetTipNr();
+}
+
+void TTipWindowFrm::setVisible(bool visible)
+{
+    QDialog::setVisible(visible);
+    // Once, right after the window itself is up, so that it comes over it.
+    if (visible && m_error && !m_error->isVisible())
+        m_error->show();
 }
 
 void TTipWindowFrm::GetTipNr()

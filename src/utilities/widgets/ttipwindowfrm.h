@@ -3,12 +3,14 @@
 #include "utilities/tipsfile.h"
 
 #include <QDialog>
+#include <QPointer>
 
 #include <optional>
 
 class IniFile;
 class QCheckBox;
 class QLabel;
+class QMessageBox;
 class QPushButton;
 class QTextEdit;
 
@@ -41,6 +43,9 @@ public:
     // written.
     void done(int result) override;
 
+    // Shows the window, then the error about the tips file, if any.
+    void setVisible(bool visible) override;
+
 private:
     void FormCreate(const QString& tipsPath);
     void FormClose();
@@ -48,4 +53,5 @@ private:
     IniFile& m_settings;
     std::optional<TipsFile> m_tips;
     int m_current = 0;
+    QPointer<QMessageBox> m_error; // why there is no tip, shown with the window
 };

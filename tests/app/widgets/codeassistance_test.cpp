@@ -12,6 +12,7 @@
 #include "settings/inifile.h"
 #include "workspace/widgets/teditform.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -63,6 +64,7 @@ protected:
         m_form = new TMainForm;
         m_form->resize(1000, 700);
         m_form->show();
+        QCoreApplication::processEvents(); // start-up ends before a user acts
         QApplication::setActiveWindow(m_form);
     }
     void TearDown() override
@@ -213,6 +215,35 @@ TEST_F(CodeAssistanceTest, EnterAndBlankWithNoRowLeftCloseAndAreTyped)
     EXPECT_EQ(e->SynEdit1->caretY(), 7);
 }
 
+// No member's name holds a dot, so a dot typed into the list ends the name
+// and opens the list of what stands before it: "System.out." typed in one go.
+TEST_F(CodeAssistanceTest, ADotTypedIntoTheListOpensTheListOfTheNameBeforeIt)
+{
+    writeHome("completion/System.cmp",
+              "static PrintStream err\r\nstatic PrintStream out\r\nstatic long nanoTime()\r\n");
+    writeHome("completion/PrintStream.cmp", "void print(String s)\r\nvoid println(String x)\r\n");
+    TEditForm* e = open("Demo.java", kDemo);
+    e->SynEdit1->setCaretXY(9, 6);
+    type(e, "f(System.o");
+    ASSERT_TRUE(popup(e)->isVisible());
+    EXPECT_EQ(popup(e)->title(), "Class: System");
+    type(e, "ut.");
+    ASSERT_TRUE(popup(e)->isVisible());
+    EXPECT_EQ(popup(e)->title(), "Class: PrintStream");
+    EXPECT_EQ(popup(e)->rowCount(), 2);
+    EXPECT_EQ(e->SynEdit1->lineText(), "        f(System.out.");
+    type(e, "println\n");
+    EXPECT_EQ(e->SynEdit1->lineText(), "        f(System.out.println()");
+    EXPECT_EQ(e->SynEdit1->caretX(), 30); // between the parentheses
+
+    e->SynEdit1->setLineText("        g(s)");
+    e->SynEdit1->setCaretX(12);
+    type(e, ".len.");
+    EXPECT_FALSE(popup(e)->isVisible()); // nothing is known of "len"
+    EXPECT_EQ(e->SynEdit1->lineText(), "        g(s.len.)");
+    EXPECT_EQ(e->SynEdit1->caretX(), 17);
+}
+
 TEST_F(CodeAssistanceTest, ParenthesisBeforeTheDotStaysUntouched)
 {
     TEditForm* e = open("Demo.java", kDemo);
@@ -221,6 +252,29 @@ TEST_F(CodeAssistanceTest, ParenthesisBeforeTheDotStaysUntouched)
     ASSERT_TRUE(popup(e)->isVisible());
     type(e, "le\b\bch\x1b");
     EXPECT_EQ(e->SynEdit1->lineText(), "        g(n) + s.ch");
+}
+
+// A dot typed inside a statement: the name typed after it stays in front
+// of what followed the caret.
+TEST_F(CodeAssistanceTest, TextAfterTheCaretStaysAfterWhatIsTyped)
+{
+    TEditForm* e = open("Demo.java", kDemo);
+    e->SynEdit1->setCaretXY(9, 6);
+    e->SynEdit1->setLineText("        t = s; // s");
+    e->SynEdit1->setCaretX(14);
+    type(e, ".sub");
+    ASSERT_TRUE(popup(e)->isVisible());
+    EXPECT_EQ(popup(e)->rowCount(), 2);
+    EXPECT_EQ(e->SynEdit1->lineText(), "        t = s.sub; // s");
+    type(e, "\n");
+    EXPECT_EQ(e->SynEdit1->lineText(), "        t = s.substring(); // s");
+    EXPECT_EQ(e->SynEdit1->caretX(), 25); // between the parentheses
+
+    e->SynEdit1->setLineText("        n = s + 1;");
+    e->SynEdit1->setCaretX(14);
+    type(e, ".lx\b\x1b");
+    EXPECT_EQ(e->SynEdit1->lineText(), "        n = s.l + 1;");
+    EXPECT_EQ(e->SynEdit1->caretX(), 16); // after what was typed
 }
 
 TEST_F(CodeAssistanceTest, NoPopupInStringsCommentsOrWithTheSwitchOff)
@@ -330,6 +384,27 @@ TEST_F(CodeAssistanceTest, QuickFindJumpsToTheChosenMember)
     emit members->activated(3);
     EXPECT_EQ(e->SynEdit1->caretXY(), (BufferCoord{3, 14}));
     EXPECT_TRUE(members->isEnabled());
+}
+
+// A letter typed into the member box searches its list, which opens; the
+// caret moves only when a member is chosen.
+TEST_F(CodeAssistanceTest, TypingInTheMemberBoxSearchesItsListBeforeAnyJump)
+{
+    TEditForm* e = open("Demo.java", kDemo);
+    QComboBox* classes = m_form->toolPages->ClassNameCompoBox1;
+    QComboBox* members = m_form->toolPages->ClassDatamemberComboBox2;
+    m_form->ClassNameCompoBox1Enter();
+    classes->setCurrentIndex(1);
+    emit classes->activated(1); // Helper; the member box takes the focus
+    e->SynEdit1->setCaretXY(3, 1);
+    QTest::keyClick(members, Qt::Key_V);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(e->SynEdit1->caretXY(), (BufferCoord{3, 1}));
+    ASSERT_TRUE(members->view()->isVisible());
+    EXPECT_EQ(members->view()->currentIndex().data().toString(), "void grow()");
+    QTest::keyClick(members->view(), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(e->SynEdit1->caretXY(), (BufferCoord{3, 12}));
 }
 
 TEST_F(CodeAssistanceTest, ClosingQuickFindAsksAndRemembers)

@@ -42,6 +42,7 @@ protected:
         IniFile(m_home.filePath("Vornic.ini")).WriteString("CompilerOptions", "JavaBinDir", m_javaBin);
         m_form = new TMainForm;
         m_form->show();
+        QCoreApplication::processEvents(); // start-up ends before a user acts
     }
     void TearDown() override
     {

@@ -56,6 +56,7 @@ protected:
         qputenv("VORNIC_HOME", m_home.path().toLocal8Bit());
         m_form = new TMainForm;
         m_form->show();
+        QCoreApplication::processEvents(); // start-up ends before a user acts
     }
     void TearDown() override
     {

@@ -49,6 +49,7 @@ protected:
         m_form = new TMainForm;
         m_form->resize(1000, 700);
         m_form->show();
+        QCoreApplication::processEvents(); // start-up ends before a user acts
     }
     void TearDown() override
     {

@@ -16,9 +16,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -73,6 +75,7 @@ protected:
         m_form = new TMainForm;
         m_form->resize(1000, 700);
         m_form->show();
+        QCoreApplication::processEvents(); // start-up ends before a user acts
     }
     QString writeFile(const QString& folder, const QString& name, const QByteArray& bytes)
     {
@@ -101,10 +104,28 @@ protected:
     TMainForm* m_form = nullptr;
 };
 
+// Shown at start once the frame window is up: a window manager keeps a
+// dialog above its parent only when the parent was there first.
 TEST_F(PrintAndUtilitiesTest, TipShowsAtStartUntilTurnedOff)
 {
     writeFile(m_home.path(), "tips.txt", "Tips\n--\n2\n#1%\nOne\n#2%\nTwo\n");
+    struct ShownAfterFrame : QObject {
+        bool tipShown = false, frameWasUp = false;
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::Show && qobject_cast<TTipWindowFrm*>(watched) && !tipShown) {
+                tipShown = true;
+                auto* frame = static_cast<QWidget*>(watched)->parentWidget();
+                frameWasUp = frame && frame->isVisible();
+            }
+            return false;
+        }
+    } watch;
+    qApp->installEventFilter(&watch);
     start();
+    qApp->removeEventFilter(&watch);
+    EXPECT_TRUE(watch.tipShown);
+    EXPECT_TRUE(watch.frameWasUp);
     TTipWindowFrm* tip = shownWindow<TTipWindowFrm>();
     ASSERT_TRUE(tip);
     EXPECT_FALSE(tip->RichEdit1->toPlainText().isEmpty());
@@ -214,6 +235,39 @@ TEST_F(PrintAndUtilitiesTest, PreviewOfThreePagesOpensOnPageOne)
     EXPECT_EQ(caption, "Print preview of document - Name.java");
 }
 
+// Printing to a file proposes the document's own name in the folder of the
+// last file printed, not the last document's file.
+TEST_F(PrintAndUtilitiesTest, PrintToFileProposesTheDocumentsName)
+{
+    start();
+    QStringList proposed;
+    auto answer = [&proposed](const QString& chosen) {
+        whenModal([&proposed, chosen](QWidget* modal) {
+            auto* dialog = qobject_cast<QPrintDialog*>(modal);
+            if (!dialog)
+                return false;
+            auto* file = dialog->findChild<QLineEdit*>("filename");
+            proposed << (file ? file->text() : QString());
+            if (file && !chosen.isEmpty()) {
+                file->setText(chosen);
+                QMetaObject::invokeMethod(dialog, "accept");
+            } else {
+                dialog->reject();
+            }
+            return true;
+        });
+    };
+    open("First.java", "int a;\n");
+    answer(m_files.filePath("First.pdf"));
+    m_form->Print1Click();
+    open("Second.txt", "one line\n");
+    answer(QString());
+    m_form->Print1Click();
+    ASSERT_EQ(proposed.size(), 2); // the first depends on the platform
+    EXPECT_EQ(proposed[1], m_files.filePath("Second.pdf"));
+    EXPECT_TRUE(QFile::exists(m_files.filePath("First.pdf")));
+}
+
 // Export of a selection of three lines writes only those, with "<" and "&"
 // escaped, and no temporary file is left beside it.
 TEST_F(PrintAndUtilitiesTest, ExportToHtmlOfASelection)
@@ -227,21 +281,22 @@ TEST_F(PrintAndUtilitiesTest, ExportToHtmlOfASelection)
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         if (!dialog)
             return false;
-        proposed = dialog->findChild<QLineEdit*>("fileNameEdit") ? dialog->findChild<QLineEdit*>("fileNameEdit")->text()
-                                                                 : QString();
-        // Typed whole into the name field: selectFile() of a file not yet
-        // there can lose to the dialog's own proposal while its folder loads.
-        if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit"))
-            name->setText(target);
-        else
-            dialog->selectFile(target);
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        if (!name)
+            return false;
+        proposed = name->text();
+        // Typed as a user types it: selectFile() leaves the name box alone
+        // once it has the focus, which a loaded machine gives it before this
+        // runs now and then.
+        dialog->setDirectory(m_files.path());
+        name->setText(QFileInfo(target).fileName());
         QMetaObject::invokeMethod(dialog, "accept");
         return true;
     });
     m_form->HTML3Click();
     EXPECT_EQ(proposed, "Sel.html");
     QFile f(target);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << QDir(m_files.path()).entryList(QDir::Files).join(' ').toStdString();
     const QString html = QString::fromUtf8(f.readAll());
     EXPECT_TRUE(html.contains("<title>&quot;Sel.java&quot; exported as HTML</title>"));
     EXPECT_TRUE(html.contains("&lt;")) << html.toStdString();

@@ -2,6 +2,7 @@
 #include "editor/widgets/tsynedit.h"
 #include "workspace/widgets/teditform.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -17,6 +18,7 @@ protected:
         m_form = new TMainForm;
         m_form->resize(1000, 700);
         m_form->show();
+        QCoreApplication::processEvents(); // start-up ends before a user acts
     }
     void TearDown() override
     {

@@ -1,9 +1,11 @@
 #include "app/widgets/tprosjektkatfrm.h"
 #include "app/widgets/tvelgkatalogfrm.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -25,6 +27,24 @@ TEST(TProsjektKatFrm, BoxesCopyTheCatalogueInAndOut)
     const ProjectCatalogue out = dialog.catalogue();
     EXPECT_EQ(out.ProjectCatalog, "/srv/www");
     EXPECT_EQ(out.ImagesFolder, "pics");
+}
+
+TEST(TProsjektKatFrm, ControlsAreFoundByTheirCaptions)
+{
+    TProsjektKatFrm dialog(ProjectCatalogue{});
+    QStringList buddied;
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        if (label->buddy())
+            buddied << label->text() + " " + label->buddy()->objectName();
+    buddied.sort();
+    EXPECT_EQ(buddied, (QStringList{"Project catalog root: rootEdit", "Put images in subcatalog: imagesEdit"}));
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(dialog.rootEdit);
+    ASSERT_NE(root, nullptr);
+    EXPECT_EQ(root->text(QAccessible::Name), "Project catalog root");
+    QStringList buttons;
+    for (const QPushButton* b : {dialog.findButton, dialog.okButton, dialog.cancelButton, dialog.helpButton})
+        buttons << b->objectName();
+    EXPECT_EQ(buttons, (QStringList{"findButton", "okButton", "cancelButton", "helpButton"}));
 }
 
 TEST(TProsjektKatFrm, FindPutsTheChosenDirectoryIntoTheRootBoxOnlyOnOk)

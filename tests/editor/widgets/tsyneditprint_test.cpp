@@ -11,6 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
+#include <sys/resource.h>
+
 namespace {
 
 QStringList numberedLines(int count)
@@ -111,6 +115,37 @@ TEST(TSynEditPrint, PrintsToAPdfFileWithHeaderFooterAndPageNumbers)
     EXPECT_TRUE(text.contains(QLatin1String("int line130 = 130; // comment 130")));
     EXPECT_EQ(text.count(QLatin1String("Printed from Pellam Vornic")), 3);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"out.pdf"}); // nothing left over
+}
+
+// The disk fills while the PDF is written (a file-size limit stands in for
+// it): the print fails with the file's name, and the PDF printed there before
+// stays as it was.
+TEST(TSynEditPrint, FullDiskFailsThePrintAndKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("out.pdf"));
+    ASSERT_TRUE(writeFileAtomically(path, "old pdf").ok());
+    TSynEditPrint print;
+    fillHeaderAndFooter(print);
+    print.setLines(numberedLines(130));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setOutputFileName(path);
+
+    rlimit before{};
+    ::getrlimit(RLIMIT_FSIZE, &before);
+    const auto handler = ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{4096, before.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    const Result<void> printed = print.Print(printer);
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    ::signal(SIGXFSZ, handler);
+
+    ASSERT_FALSE(printed.ok());
+    EXPECT_TRUE(printed.error().contains(path)) << printed.error().toStdString();
+    EXPECT_EQ(readFileBytes(path).value(), "old pdf");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"out.pdf"});
 }
 
 TEST(TSynEditPrint, PrintIntoAMissingFolderFailsAndWritesNothing)

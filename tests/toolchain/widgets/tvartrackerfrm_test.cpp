@@ -1,6 +1,7 @@
 #include "toolchain/vartracker.h"
 #include "toolchain/widgets/tvartrackerfrm.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -80,9 +81,19 @@ TEST_F(TrackerTest, CancelKeepsTheListAndOkWithoutChangesReversesIt)
     EXPECT_EQ(m_dialog->trackedVariables(), QStringList({"C", "B", "A"}));
 }
 
+// By their captions for the eye, for a screen reader and for a test: every
+// control the keyboard reaches has a name.
 TEST_F(TrackerTest, ListsAreFoundByTheirLabels)
 {
     open({}, {});
+    QStringList names;
+    for (QWidget* w : m_dialog->findChildren<QWidget*>())
+        if (w->focusPolicy() & Qt::TabFocus)
+            names << w->objectName() + "=" + QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+    names.sort();
+    EXPECT_EQ(names,
+              QStringList({"Button1=OK", "Button2=Add..", "Button3=Delete..", "Button4=Cancel", "Button5=Help",
+                           "ListView1=Mainclass:", "ListView2=Datamembers:", "ListView3=Variables being tracked:"}));
     QStringList buddies;
     for (const QLabel* label : m_dialog->findChildren<QLabel*>())
         if (label->buddy())

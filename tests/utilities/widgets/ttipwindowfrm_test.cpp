@@ -79,7 +79,8 @@ TEST_F(TipWindowTest, CheckBoxIsWrittenWhenTheWindowCloses)
 }
 
 // A missing file or a count that is no number: the error is shown once and
-// the window opens without a tip; "Next tip" does nothing.
+// the window opens without a tip; "Next tip" does nothing. The error shows
+// once the window does, not before, or the window comes up over it.
 TEST_F(TipWindowTest, UnreadableTipsOpenTheWindowEmpty)
 {
     const std::pair<QByteArray, QString> cases[] = {
@@ -92,6 +93,7 @@ TEST_F(TipWindowTest, UnreadableTipsOpenTheWindowEmpty)
         if (text.isEmpty())
             QFile::remove(path);
         auto* tip = new TTipWindowFrm(m_ini, path);
+        EXPECT_EQ(errorShown(tip), QString()); // not before the window
         tip->show();
         EXPECT_TRUE(errorShown(tip).contains(error)) << errorShown(tip).toStdString();
         EXPECT_EQ(tip->RichEdit1->toPlainText(), QString());
