@@ -1,5 +1,7 @@
 #include "settings/inifile.h"
 
+#include "settings/fileaccess.h"
+
 #include <QFile>
 #include <QSaveFile>
 
@@ -86,12 +88,15 @@ std::vector<Line> splitLines(const QByteArray& bytes)
     return lines;
 }
 
+// A settings file is small; one that is not a regular file (a FIFO would
+// block the start for good, a link to /dev/zero fill memory) or is huge
+// reads as empty.
+constexpr qint64 kMaxIniBytes = 64 * 1024 * 1024;
+
 QByteArray readAll(const QString& path)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
+    Result<QByteArray> bytes = FileAccess::readRegularFile(path, kMaxIniBytes);
+    return bytes ? bytes.take() : QByteArray();
 }
 
 bool sameName(const QByteArray& a, const QString& b)

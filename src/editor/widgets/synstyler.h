@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+#include <cstddef>
 #include <vector>
 
 class QsciScintillaBase;
@@ -26,8 +27,13 @@ public:
     void styleNeeded(int position);
 
 private:
+    static constexpr std::size_t kStyleSlice = 64 * 1024;
+    void putStyle(char style, std::size_t count);
+    void flushStyles();
+
     QsciScintillaBase* m_view;
     TSynCustomHighlighter* m_highlighter = nullptr;
     int m_initialRange = 0;
-    std::vector<char> m_styles;
+    std::vector<char> m_styles; // the slice being filled
+    std::size_t m_used = 0;
 };
