@@ -1,6 +1,9 @@
 #include "settings/fileaccess.h"
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
+
+#include <optional>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -230,6 +233,33 @@ QString fileNameFromNative(QByteArrayView bytes)
         at = end;
     }
     return out;
+}
+
+namespace {
+std::optional<QStringList>& recordedArguments()
+{
+    static std::optional<QStringList> arguments;
+    return arguments;
+}
+} // namespace
+
+void setProgramArguments(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << fileNameFromNative(QByteArrayView(argv[i]));
+    recordedArguments() = arguments;
+}
+
+QStringList programArguments()
+{
+    return recordedArguments().value_or(QCoreApplication::arguments());
+}
+
+bool exists(const QString& path)
+{
+    struct stat st;
+    return ::lstat(nativeFileName(path).constData(), &st) == 0;
 }
 
 Result<qint64> regularFileSize(const QString& path)

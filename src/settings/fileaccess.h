@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 
 #include <limits>
 
@@ -31,6 +32,15 @@ inline constexpr qint64 LargeFileBytes = qint64(256) * 1024 * 1024;
 
 QByteArray nativeFileName(const QString& path);
 QString fileNameFromNative(QByteArrayView bytes);
+
+// The command line with each argument decoded as a file name (as above).
+// main() records argv once Qt has taken its own options out of it; until
+// then this is Qt's decoding, which loses the bytes of such a name.
+void setProgramArguments(int argc, char** argv);
+QStringList programArguments();
+
+// Whether anything (a dangling link included) has that name.
+bool exists(const QString& path);
 
 // The size of a regular file; anything else fails with a message naming
 // the path and what it is.

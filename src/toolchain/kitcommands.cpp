@@ -77,11 +77,22 @@ QString classNameOf(const QString& documentPath)
     return dot < 0 ? name : name.left(dot);
 }
 
-KitCommand javacCommand(const KitSettings& settings, const QString& documentPath)
+QStringList utf8Switches()
+{
+    return {QStringLiteral("-Dfile.encoding=UTF-8"), QStringLiteral("-Dsun.stdout.encoding=UTF-8"),
+            QStringLiteral("-Dsun.stderr.encoding=UTF-8"), QStringLiteral("-Dstdout.encoding=UTF-8"),
+            QStringLiteral("-Dstderr.encoding=UTF-8")};
+}
+
+KitCommand javacCommand(const KitSettings& settings, const QString& documentPath, const QString& sourceEncoding)
 {
     KitCommand c;
     c.program = toolPath(settings.javaBinDir, QStringLiteral("javac"));
     c.arguments << EnglishTexts;
+    // javac echoes source lines in its messages: UTF-8 like the rest.
+    for (const QString& s : utf8Switches())
+        c.arguments << QStringLiteral("-J") + s;
+    c.arguments << QStringLiteral("-encoding") << sourceEncoding;
     if (!settings.debugGenOptions.isEmpty()) {
         static const QRegularExpression blanks(QStringLiteral("\\s+"));
         c.arguments << settings.debugGenOptions.split(blanks, Qt::SkipEmptyParts);
@@ -94,8 +105,7 @@ KitCommand javacCommand(const KitSettings& settings, const QString& documentPath
 
 KitCommand javaCommand(const KitSettings& settings, const QString& documentPath)
 {
-    return {toolPath(settings.javaBinDir, QStringLiteral("java")),
-            {classNameOf(documentPath)},
+    return {toolPath(settings.javaBinDir, QStringLiteral("java")), utf8Switches() << classNameOf(documentPath),
             documentFolder(documentPath)};
 }
 

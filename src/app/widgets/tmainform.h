@@ -30,6 +30,7 @@ class QTimer;
 class QTreeWidget;
 class QWidget;
 class TEditForm;
+enum class TextEncoding;
 class TProgRunFrm;
 class ToolPages;
 
@@ -185,6 +186,12 @@ private:
     void wireHistory();
     void wireCompiler();
     void wireRunner();
+    void wireEncodings();
+    // False when the path is no regular file (the user is told) or is too
+    // large and the user declined.
+    bool mayOpenFile(const QString& path);
+    void reloadWithEncoding(TextEncoding encoding);
+    void saveWithEncoding(TextEncoding encoding);
     // One compile at a time, the document saved, a kit named; else none.
     std::optional<KitCommands::KitSettings> beginCompile(TEditForm* editor, const QString& noKitMessage);
     void runJava(const KitCommands::KitSettings& settings);
