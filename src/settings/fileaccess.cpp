@@ -143,6 +143,10 @@ Result<void> writeInPlace(const QString& path, const QByteArray& target, QByteAr
         return Result<void>::failure(QStringLiteral("Cannot write file \"%1\". %2").arg(path, kindOf(st.st_mode)));
     if (!writeAll(fd.get(), bytes) || ::ftruncate(fd.get(), off_t(bytes.size())) != 0 || ::fsync(fd.get()) != 0)
         return writeFailure(path, errno);
+    // The write cleared the set-user-ID and set-group-ID bits; the owner
+    // may set them again.
+    if (st.st_mode & (S_ISUID | S_ISGID))
+        ::fchmod(fd.get(), st.st_mode & 07777);
     if (::close(fd.release()) != 0)
         return writeFailure(path, errno);
     return {};
@@ -338,14 +342,15 @@ Result<void> writeFileSafely(const QString& path, QByteArrayView bytes)
         fd.reset();
         ::unlink(tempName.constData());
     };
-    if (exists && !copyOwnerAndMode(fd.get(), old)) {
-        discard();
-        return writeInPlace(path, target, bytes);
-    }
     if (!writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0) {
         const int error = errno;
         discard();
         return writeFailure(path, error);
+    }
+    // After writing: a write by a user clears the set-user-ID bit.
+    if (exists && !copyOwnerAndMode(fd.get(), old)) {
+        discard();
+        return writeInPlace(path, target, bytes);
     }
     if (::close(fd.release()) != 0 || ::rename(tempName.constData(), target.constData()) != 0) {
         const int error = errno;
