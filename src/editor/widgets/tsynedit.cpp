@@ -511,14 +511,16 @@ void TSynEdit::applyStyles()
     if (m_highlighter) {
         for (int i = 0; i < m_highlighter->attrCount(); ++i) {
             const TSynHighlighterAttributes* a = m_highlighter->attribute(i);
-            const int style = i + 1;
-            send(S::SCI_STYLESETFORE, style, sciColor(a->foreground(), Qt::black));
-            send(S::SCI_STYLESETBACK, style, sciColor(a->background(), toQColor(m_color).isValid()
-                                                                         ? toQColor(m_color)
-                                                                         : QColor(Qt::white)));
-            send(S::SCI_STYLESETBOLD, style, (a->style() & fsBold) != 0);
-            send(S::SCI_STYLESETITALIC, style, (a->style() & fsItalic) != 0);
-            send(S::SCI_STYLESETUNDERLINE, style, (a->style() & fsUnderline) != 0);
+            // The style and its twins, which long lines use (SynStyler).
+            for (int style = i + 1; style < 3 * SynStyler::TwinOffset; style += SynStyler::TwinOffset) {
+                send(S::SCI_STYLESETFORE, style, sciColor(a->foreground(), Qt::black));
+                send(S::SCI_STYLESETBACK, style, sciColor(a->background(), toQColor(m_color).isValid()
+                                                                             ? toQColor(m_color)
+                                                                             : QColor(Qt::white)));
+                send(S::SCI_STYLESETBOLD, style, (a->style() & fsBold) != 0);
+                send(S::SCI_STYLESETITALIC, style, (a->style() & fsItalic) != 0);
+                send(S::SCI_STYLESETUNDERLINE, style, (a->style() & fsUnderline) != 0);
+            }
         }
     }
     send(S::SCI_SETCARETFORE, sciColor(Colors::clBlack, Qt::black));
