@@ -2,15 +2,12 @@
 
 #include <QSet>
 #include <QStringDecoder>
-#include <QStringEncoder>
 
+#include <cstdint>
 #include <cstring>
+#include <vector>
 
 namespace {
-
-// Large texts are converted in slices, so a conversion never holds a second
-// whole copy of the text in UTF-16 beside the input and the result.
-constexpr qsizetype kSlice = 64 * 1024;
 
 const char* codecName(TextEncoding encoding)
 {
@@ -23,32 +20,56 @@ const char* codecName(TextEncoding encoding)
     return "UTF-8";
 }
 
-// Qt's codecs (ICU beneath for the 8-bit ones). The single-byte tables are
-// complete: decoding never fails and needs no state across slices.
-QStringDecoder decoderFor(TextEncoding encoding)
+// A single-byte encoding as two tables, taken once from Qt's codec (ICU
+// beneath): scanners ask for every line's bytes, and a codec made per line
+// would cost more than the scan.
+struct SingleByteTable {
+    std::array<char16_t, 256> toUnicode{};
+    std::vector<std::int16_t> fromUnicode = std::vector<std::int16_t>(0x10000, -1); // BMP code -> byte
+};
+
+SingleByteTable makeTable(TextEncoding encoding)
 {
-    return QStringDecoder(codecName(encoding), QStringConverter::Flag::Stateless);
+    SingleByteTable t;
+    QByteArray all(256, '\0');
+    for (int i = 0; i < 256; ++i)
+        all[i] = char(i);
+    QStringDecoder decoder(codecName(encoding), QStringConverter::Flag::Stateless);
+    const QString text = decoder.decode(all);
+    // The tables are complete (Windows-1252's undefined bytes read as their
+    // Latin-1 code points), one character per byte.
+    Q_ASSERT(text.size() == 256);
+    for (int i = 0; i < 256 && i < text.size(); ++i) {
+        t.toUnicode[std::size_t(i)] = text[i].unicode();
+        t.fromUnicode[text[i].unicode()] = std::int16_t(i);
+    }
+    return t;
 }
 
-QStringEncoder encoderFor(TextEncoding encoding)
+const SingleByteTable& tableFor(TextEncoding encoding)
 {
-    return QStringEncoder(codecName(encoding), QStringConverter::Flag::Stateless);
+    static const SingleByteTable windows1252 = makeTable(TextEncoding::Windows1252);
+    static const SingleByteTable latin1 = makeTable(TextEncoding::Latin1);
+    static const SingleByteTable latin9 = makeTable(TextEncoding::Latin9);
+    switch (encoding) {
+    case TextEncoding::Latin1: return latin1;
+    case TextEncoding::Latin9: return latin9;
+    default: return windows1252;
+    }
 }
 
-// Encodes and decodes back: equal only when every character has a byte.
-// (Qt's own Latin-1 encoder turns a surrogate pair into "??" without
-// reporting an error, so its error flag alone cannot be trusted.)
-std::optional<QByteArray> encodeChecked(QStringView text, TextEncoding encoding)
+void appendUtf8(QByteArray& out, char16_t c)
 {
-    QStringEncoder encoder = encoderFor(encoding);
-    QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError())
-        return std::nullopt;
-    QStringDecoder decoder = decoderFor(encoding);
-    const QString back = decoder.decode(bytes);
-    if (back != text)
-        return std::nullopt;
-    return bytes;
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += char(0xC0 | (c >> 6));
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xE0 | (c >> 12));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    }
 }
 
 } // namespace
@@ -136,37 +157,50 @@ QByteArray toUtf8(QByteArrayView bytes, TextEncoding encoding)
 {
     if (encoding == TextEncoding::Utf8)
         return bytes.toByteArray();
-    QStringDecoder decoder = decoderFor(encoding);
+    const SingleByteTable& table = tableFor(encoding);
     QByteArray out;
     out.reserve(bytes.size() + bytes.size() / 8);
-    for (qsizetype at = 0; at < bytes.size(); at += kSlice)
-        out += QString(decoder.decode(bytes.sliced(at, std::min(kSlice, bytes.size() - at)))).toUtf8();
+    for (const char b : bytes)
+        appendUtf8(out, table.toUnicode[static_cast<unsigned char>(b)]);
     return out;
 }
 
 QString decode(QByteArrayView bytes, TextEncoding encoding)
 {
-    QStringDecoder decoder = decoderFor(encoding);
-    return decoder.decode(bytes);
+    if (encoding == TextEncoding::Utf8)
+        return QString::fromUtf8(bytes);
+    const SingleByteTable& table = tableFor(encoding);
+    QString out(bytes.size(), Qt::Uninitialized);
+    char16_t* p = reinterpret_cast<char16_t*>(out.data());
+    for (const char b : bytes)
+        *p++ = table.toUnicode[static_cast<unsigned char>(b)];
+    return out;
 }
 
 std::optional<QByteArray> fromUtf8(QByteArrayView utf8, TextEncoding encoding)
 {
     if (encoding == TextEncoding::Utf8)
         return utf8.toByteArray();
+    const SingleByteTable& table = tableFor(encoding);
     QByteArray out;
     out.reserve(utf8.size());
-    qsizetype at = 0;
-    while (at < utf8.size()) {
-        qsizetype n = std::min(kSlice, utf8.size() - at);
-        // A slice ends on a character boundary.
-        while (at + n < utf8.size() && (static_cast<unsigned char>(utf8[at + n]) & 0xC0) == 0x80)
-            ++n;
-        const std::optional<QByteArray> slice = encodeChecked(QString::fromUtf8(utf8.sliced(at, n)), encoding);
-        if (!slice)
+    const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
+    const auto* const end = p + utf8.size();
+    while (p < end) {
+        char32_t code = *p;
+        int extra = code < 0x80 ? 0 : code >= 0xF0 ? 3 : code >= 0xE0 ? 2 : code >= 0xC0 ? 1 : -1;
+        if (extra < 0 || end - p <= extra)
             return std::nullopt;
-        out += *slice;
-        at += n;
+        code &= 0xFF >> (extra + 1 + (extra > 0));
+        for (int i = 1; i <= extra; ++i) {
+            if ((p[i] & 0xC0) != 0x80)
+                return std::nullopt;
+            code = (code << 6) | (p[i] & 0x3F);
+        }
+        p += extra + 1;
+        if (code > 0xFFFF || table.fromUnicode[code] < 0)
+            return std::nullopt;
+        out += char(table.fromUnicode[code]);
     }
     return out;
 }
@@ -183,7 +217,16 @@ std::optional<QByteArray> encode(QStringView text, TextEncoding encoding)
         }
         return text.toUtf8();
     }
-    return encodeChecked(text, encoding);
+    const SingleByteTable& table = tableFor(encoding);
+    QByteArray out(text.size(), Qt::Uninitialized);
+    char* p = out.data();
+    for (const QChar c : text) {
+        const std::int16_t b = table.fromUnicode[c.unicode()];
+        if (b < 0)
+            return std::nullopt; // surrogates are never in the table
+        *p++ = char(b);
+    }
+    return out;
 }
 
 QString unencodable(QStringView text, TextEncoding encoding)

@@ -79,17 +79,6 @@ TEST(TextEncodings, EightBitTablesDifferWhereTheyShould)
     EXPECT_EQ(encode(QString(QChar(0xD800)), TextEncoding::Utf8), std::nullopt); // a lone surrogate
 }
 
-TEST(TextEncodings, LargeTextsConvertAcrossSliceBoundaries)
-{
-    // "é" straddles every 64 KiB boundary somewhere in this text.
-    QByteArray latin1;
-    for (int i = 0; i < 200000; ++i)
-        latin1 += (i % 7 == 0) ? '\xE9' : 'a';
-    const QByteArray utf8 = toUtf8(latin1, TextEncoding::Latin1);
-    EXPECT_EQ(utf8.size(), latin1.size() + latin1.count('\xE9'));
-    EXPECT_EQ(fromUtf8(utf8, TextEncoding::Latin1), latin1);
-}
-
 struct ColumnCase {
     const char* name;
     const char* utf8;
