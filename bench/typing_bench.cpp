@@ -53,7 +53,9 @@ bool writeFile(const QString& path, const std::string& text)
 // The same text with some words spelt in UTF-8, byte for byte as long.
 std::string utf8Variant(std::string text)
 {
-    const std::pair<std::string_view, std::string_view> swaps[] = {{"the ", "th\xC3\xA9"}, {"of ", "\xC3\xB6" "f"}};
+    const std::pair<std::string_view, std::string_view> swaps[] = {{"the ", "th\xC3\xA9"},
+                                                                   {"of ", "\xC3\xB6"
+                                                                           "f"}};
     for (const auto& [ascii, utf8] : swaps)
         for (std::size_t at = text.find(ascii); at != std::string::npos; at = text.find(ascii, at + utf8.size()))
             text.replace(at, ascii.size(), utf8);

@@ -12,10 +12,14 @@ namespace {
 const char* codecName(TextEncoding encoding)
 {
     switch (encoding) {
-    case TextEncoding::Utf8: return "UTF-8";
-    case TextEncoding::Windows1252: return "windows-1252";
-    case TextEncoding::Latin1: return "ISO-8859-1";
-    case TextEncoding::Latin9: return "ISO-8859-15";
+    case TextEncoding::Utf8:
+        return "UTF-8";
+    case TextEncoding::Windows1252:
+        return "windows-1252";
+    case TextEncoding::Latin1:
+        return "ISO-8859-1";
+    case TextEncoding::Latin9:
+        return "ISO-8859-15";
     }
     return "UTF-8";
 }
@@ -52,9 +56,12 @@ const SingleByteTable& tableFor(TextEncoding encoding)
     static const SingleByteTable latin1 = makeTable(TextEncoding::Latin1);
     static const SingleByteTable latin9 = makeTable(TextEncoding::Latin9);
     switch (encoding) {
-    case TextEncoding::Latin1: return latin1;
-    case TextEncoding::Latin9: return latin9;
-    default: return windows1252;
+    case TextEncoding::Latin1:
+        return latin1;
+    case TextEncoding::Latin9:
+        return latin9;
+    default:
+        return windows1252;
     }
 }
 
@@ -79,10 +86,14 @@ namespace TextEncodings {
 QString displayName(TextEncoding encoding)
 {
     switch (encoding) {
-    case TextEncoding::Utf8: return QStringLiteral("UTF-8");
-    case TextEncoding::Windows1252: return QStringLiteral("Windows-1252");
-    case TextEncoding::Latin1: return QStringLiteral("ISO-8859-1");
-    case TextEncoding::Latin9: return QStringLiteral("ISO-8859-15");
+    case TextEncoding::Utf8:
+        return QStringLiteral("UTF-8");
+    case TextEncoding::Windows1252:
+        return QStringLiteral("Windows-1252");
+    case TextEncoding::Latin1:
+        return QStringLiteral("ISO-8859-1");
+    case TextEncoding::Latin9:
+        return QStringLiteral("ISO-8859-15");
     }
     return {};
 }

@@ -19,8 +19,8 @@ enum class TextEncoding { Utf8, Windows1252, Latin1, Latin9 };
 namespace TextEncodings {
 
 // Every encoding, in the order the File menu lists them.
-inline constexpr std::array<TextEncoding, 4> All = {TextEncoding::Utf8, TextEncoding::Windows1252,
-                                                    TextEncoding::Latin1, TextEncoding::Latin9};
+inline constexpr std::array<TextEncoding, 4> All = {TextEncoding::Utf8, TextEncoding::Windows1252, TextEncoding::Latin1,
+                                                    TextEncoding::Latin9};
 
 // As the user reads it: "UTF-8", "Windows-1252", "ISO-8859-1", "ISO-8859-15".
 QString displayName(TextEncoding encoding);

@@ -6,7 +6,10 @@
 
 namespace {
 
-bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool isContinuation(unsigned char c)
+{
+    return (c & 0xC0) == 0x80;
+}
 
 struct Decoded {
     char32_t code;
@@ -114,8 +117,8 @@ std::optional<TextSearch::Match> TextSearch::find(std::string_view text, std::si
     const auto first = static_cast<unsigned char>(m_pattern[0]);
     // A first byte that matches only itself is skipped to with memchr, which
     // keeps searching long documents fast.
-    const bool exactFirst = (m_options & ssoMatchCase) || (first < 0x80 && folded(first) == first &&
-                                                           !(first >= 'a' && first <= 'z'));
+    const bool exactFirst =
+        (m_options & ssoMatchCase) || (first < 0x80 && folded(first) == first && !(first >= 'a' && first <= 'z'));
     for (std::size_t pos = from; pos < to; ++pos) {
         if (exactFirst) {
             const void* hit = std::memchr(text.data() + pos, first, to - pos);

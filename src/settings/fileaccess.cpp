@@ -32,7 +32,10 @@ private:
     int m_fd;
 };
 
-QString reason(int error) { return qt_error_string(error); }
+QString reason(int error)
+{
+    return qt_error_string(error);
+}
 
 // What a path is, for the message that refuses it.
 QString kindOf(mode_t mode)
@@ -303,8 +306,7 @@ Result<QByteArray> readRegularFile(const QString& path, qint64 maxBytes)
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            return Result<QByteArray>::failure(
-                QStringLiteral("Cannot read file \"%1\". %2").arg(path, reason(errno)));
+            return Result<QByteArray>::failure(QStringLiteral("Cannot read file \"%1\". %2").arg(path, reason(errno)));
         }
         if (n == 0)
             break;

@@ -16,7 +16,10 @@ namespace {
 
 using namespace FileAccess;
 
-QByteArray native(const QString& path) { return nativeFileName(path); }
+QByteArray native(const QString& path)
+{
+    return nativeFileName(path);
+}
 
 void writeRaw(const QByteArray& name, const QByteArray& bytes, mode_t mode = 0644)
 {
@@ -75,7 +78,8 @@ TEST_F(FileAccessTest, OnlyRegularFilesAreRead)
         EXPECT_FALSE(regularFileSize(c.path).ok());
     }
     ::close(s);
-    EXPECT_EQ(regularFileSize(QStringLiteral("/etc/hostname")).ok(), QFileInfo(QStringLiteral("/etc/hostname")).isFile());
+    EXPECT_EQ(regularFileSize(QStringLiteral("/etc/hostname")).ok(),
+              QFileInfo(QStringLiteral("/etc/hostname")).isFile());
 }
 
 TEST_F(FileAccessTest, ReadsAndLimitsRegularFiles)
@@ -95,7 +99,8 @@ TEST_F(FileAccessTest, NamesThatAreNotUtf8KeepTheirBytes)
     EXPECT_TRUE(name.endsWith(QString::fromUtf16(u"caf\xDCE9-\xDCFF.java")));
     EXPECT_EQ(nativeFileName(name), raw);
     // Real characters, a replacement character among them, are no escapes.
-    const QString real = QString::fromUtf8("/t/gr\xC3\xBC\xC3\x9F" "e\xEF\xBF\xBD\xF0\x9F\x98\x80");
+    const QString real = QString::fromUtf8("/t/gr\xC3\xBC\xC3\x9F"
+                                           "e\xEF\xBF\xBD\xF0\x9F\x98\x80");
     EXPECT_EQ(fileNameFromNative(nativeFileName(real)), real);
 
     writeRaw(raw, "old");

@@ -73,8 +73,7 @@ void TMainForm::saveWithEncoding(TextEncoding encoding)
             this, QStringLiteral("Information"),
             QStringLiteral("%1 cannot hold these characters of the document: \"%2\". The document was not saved "
                            "and stays %3.")
-                .arg(TextEncodings::displayName(encoding),
-                     TextEncodings::unencodable(edit->text(), encoding).left(40),
+                .arg(TextEncodings::displayName(encoding), TextEncodings::unencodable(edit->text(), encoding).left(40),
                      TextEncodings::displayName(before)));
         return;
     }

@@ -76,7 +76,8 @@ void SynStyler::styleNeeded(int position)
     m_view->SendScintilla(S::SCI_STARTSTYLING, start, 0x1f);
     if (!m_highlighter) {
         // Text without a highlighter is one run per line: long ones are cut.
-        const char* text = reinterpret_cast<const char*>(m_view->SendScintilla(S::SCI_GETRANGEPOINTER, start, end - start));
+        const char* text =
+            reinterpret_cast<const char*>(m_view->SendScintilla(S::SCI_GETRANGEPOINTER, start, end - start));
         for (int line = firstLine; line <= lastLine && text; ++line) {
             const long lineStart = std::max(long(m_view->SendScintilla(S::SCI_POSITIONFROMLINE, line)), start);
             const long lineEnd = std::min(long(m_view->SendScintilla(S::SCI_GETLINEENDPOSITION, line)), end);

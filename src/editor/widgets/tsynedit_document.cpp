@@ -23,9 +23,12 @@ constexpr qsizetype kLoadSlice = 256 * 1024;
 int eolMode(LineEndStyle style)
 {
     switch (style) {
-    case LineEndStyle::CrLf: return S::SC_EOL_CRLF;
-    case LineEndStyle::Lf: return S::SC_EOL_LF;
-    case LineEndStyle::Cr: return S::SC_EOL_CR;
+    case LineEndStyle::CrLf:
+        return S::SC_EOL_CRLF;
+    case LineEndStyle::Lf:
+        return S::SC_EOL_LF;
+    case LineEndStyle::Cr:
+        return S::SC_EOL_CR;
     }
     return S::SC_EOL_CRLF;
 }
@@ -86,7 +89,8 @@ void TSynEdit::loadBuffer(const QByteArray& file, TextEncoding encoding)
     } else {
         send(S::SCI_ALLOCATE, long(body.size() + body.size() / 8) + 1);
         for (qsizetype at = 0; at < body.size(); at += kLoadSlice) {
-            const QByteArray utf8 = TextEncodings::toUtf8(body.sliced(at, std::min(kLoadSlice, body.size() - at)), encoding);
+            const QByteArray utf8 =
+                TextEncodings::toUtf8(body.sliced(at, std::min(kLoadSlice, body.size() - at)), encoding);
             m_view->SendScintilla(S::SCI_ADDTEXT, uintptr_t(utf8.size()), utf8.constData());
         }
     }
@@ -184,9 +188,12 @@ bool TSynEdit::acceptText(QStringView text)
 QByteArray TSynEdit::lineEndBytes() const
 {
     switch (m_lineEnd) {
-    case LineEndStyle::CrLf: return QByteArrayLiteral("\r\n");
-    case LineEndStyle::Lf: return QByteArrayLiteral("\n");
-    case LineEndStyle::Cr: return QByteArrayLiteral("\r");
+    case LineEndStyle::CrLf:
+        return QByteArrayLiteral("\r\n");
+    case LineEndStyle::Lf:
+        return QByteArrayLiteral("\n");
+    case LineEndStyle::Cr:
+        return QByteArrayLiteral("\r");
     }
     return QByteArrayLiteral("\r\n");
 }
@@ -226,8 +233,8 @@ void TSynEdit::onModified(int position, int modificationType, int length)
         return;
     if (modificationType & S::SC_MOD_BEFOREINSERT) {
         const int line = int(send(S::SCI_LINEFROMPOSITION, position));
-        m_pendingInsertion = PendingInsertion{line, send(S::SCI_POSITIONFROMLINE, line) == position,
-                                              send(S::SCI_GETLINECOUNT)};
+        m_pendingInsertion =
+            PendingInsertion{line, send(S::SCI_POSITIONFROMLINE, line) == position, send(S::SCI_GETLINECOUNT)};
     } else if (modificationType & S::SC_MOD_BEFOREDELETE) {
         const int first = int(send(S::SCI_LINEFROMPOSITION, position)) + 1;
         const int lines = int(send(S::SCI_LINEFROMPOSITION, position + length)) + 1 - first;

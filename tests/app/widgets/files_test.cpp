@@ -24,7 +24,10 @@
 
 namespace {
 
-QString u8(const char* text) { return QString::fromUtf8(text); }
+QString u8(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 
 class FilesTest : public ::testing::Test {
 protected:
@@ -101,12 +104,14 @@ TEST_F(FilesTest, ASettingsFileThatIsNoRegularFileReadsAsEmpty)
 TEST_F(FilesTest, AUtf8FileShowsRightAndSavesBackByteForByte)
 {
     start();
-    const QByteArray bytes = "// Gr\xC3\xBC\xC3\x9F" "e, na\xC3\xAFve \xE2\x98\x83\r\nclass A {}\r\n";
+    const QByteArray bytes = "// Gr\xC3\xBC\xC3\x9F"
+                             "e, na\xC3\xAFve \xE2\x98\x83\r\nclass A {}\r\n";
     const QString path = file("A.java", bytes);
     m_form->LoadFile(path);
     TEditForm* e = m_form->GetActiveEditor();
     ASSERT_NE(e, nullptr);
-    EXPECT_EQ(e->SynEdit1->line(0), u8("// Gr\xC3\xBC\xC3\x9F" "e, na\xC3\xAFve \xE2\x98\x83"));
+    EXPECT_EQ(e->SynEdit1->line(0), u8("// Gr\xC3\xBC\xC3\x9F"
+                                       "e, na\xC3\xAFve \xE2\x98\x83"));
     EXPECT_EQ(e->encodingText(), "UTF-8");
     e->Modified = true;
     m_form->Save1Click();
@@ -145,7 +150,7 @@ TEST_F(FilesTest, ReloadAndSaveWithEncodingLoseNothing)
         trigger("saveISO-8859-1"); // neither the snowman nor the euro sign fit
         ASSERT_EQ(boxes.texts.size(), 1);
         EXPECT_TRUE(boxes.texts[0].startsWith(u8("ISO-8859-1 cannot hold these characters of the document: "
-                                                  "\"\xE2\x98\x83\xE2\x82\xAC\"")))
+                                                 "\"\xE2\x98\x83\xE2\x82\xAC\"")))
             << boxes.texts[0].toStdString();
     }
     EXPECT_EQ(contents(path), "5 \xE2\x82\xAC caf\xC3\xA9\n");

@@ -18,7 +18,10 @@ namespace {
 
 using S = QsciScintillaBase;
 
-QString u8(const char* text) { return QString::fromUtf8(text); }
+QString u8(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 
 class EncodingFixture {
 protected:
@@ -97,21 +100,35 @@ QByteArray everyByteBut(const QByteArray& excluded)
 
 INSTANTIATE_TEST_SUITE_P(
     Files, FileRoundTrip,
-    ::testing::Values(
-        RoundTripCase{"AsciiCrLf", "int a;\r\nint b;\r\n", TextEncoding::Utf8, false},
-        RoundTripCase{"Utf8", "Gr\xC3\xBC\xC3\x9F" "e, na\xC3\xAFve \xE2\x98\x83\nzwei \xF0\x9F\x98\x80\n", TextEncoding::Utf8, false},
-        RoundTripCase{"Utf8WithBom", "\xEF\xBB\xBF" "a\xC3\xB8\r\nb", TextEncoding::Utf8, true},
-        RoundTripCase{"Latin1", "Gr\xFC\xDF" "e\nzwei\n", TextEncoding::Windows1252, false},
-        RoundTripCase{"Windows1252UndefinedBytes", "\x93q\x94 \x80\r\n\x81\x8D\x8F\x90\x9D\r\n", TextEncoding::Windows1252, false},
-        RoundTripCase{"InvalidUtf8InTheMiddle",
-                      QByteArray(20000, 'a') + "\n\xC3\xA9 \xFF \xC3\xA9\n" + QByteArray(20000, 'b') + "\n",
-                      TextEncoding::Windows1252, false},
-        RoundTripCase{"Nul", QByteArray("a\0b\nc\0", 6), TextEncoding::Utf8, false},
-        RoundTripCase{"MixedLineEnds", "one\r\ntwo\nthree\rfour\r\n", TextEncoding::Utf8, false},
-        RoundTripCase{"EveryByte", everyByteBut("\r\n") + "\n" + everyByteBut("\r\n"), TextEncoding::Windows1252, false},
-        // The head of a program: NULs, lone CRs and LFs, bytes of every kind.
-        RoundTripCase{"Binary", QByteArray("\x7F" "ELF\x02\x01\x01\0\0\n\r\r\n\n\xFF\xFE\0\x80\r", 20),
-                      TextEncoding::Windows1252, false}),
+    ::testing::Values(RoundTripCase{"AsciiCrLf", "int a;\r\nint b;\r\n", TextEncoding::Utf8, false},
+                      RoundTripCase{"Utf8",
+                                    "Gr\xC3\xBC\xC3\x9F"
+                                    "e, na\xC3\xAFve \xE2\x98\x83\nzwei \xF0\x9F\x98\x80\n",
+                                    TextEncoding::Utf8, false},
+                      RoundTripCase{"Utf8WithBom",
+                                    "\xEF\xBB\xBF"
+                                    "a\xC3\xB8\r\nb",
+                                    TextEncoding::Utf8, true},
+                      RoundTripCase{"Latin1",
+                                    "Gr\xFC\xDF"
+                                    "e\nzwei\n",
+                                    TextEncoding::Windows1252, false},
+                      RoundTripCase{"Windows1252UndefinedBytes", "\x93q\x94 \x80\r\n\x81\x8D\x8F\x90\x9D\r\n",
+                                    TextEncoding::Windows1252, false},
+                      RoundTripCase{"InvalidUtf8InTheMiddle",
+                                    QByteArray(20000, 'a') + "\n\xC3\xA9 \xFF \xC3\xA9\n" + QByteArray(20000, 'b') +
+                                        "\n",
+                                    TextEncoding::Windows1252, false},
+                      RoundTripCase{"Nul", QByteArray("a\0b\nc\0", 6), TextEncoding::Utf8, false},
+                      RoundTripCase{"MixedLineEnds", "one\r\ntwo\nthree\rfour\r\n", TextEncoding::Utf8, false},
+                      RoundTripCase{"EveryByte", everyByteBut("\r\n") + "\n" + everyByteBut("\r\n"),
+                                    TextEncoding::Windows1252, false},
+                      // The head of a program: NULs, lone CRs and LFs, bytes of every kind.
+                      RoundTripCase{"Binary",
+                                    QByteArray("\x7F"
+                                               "ELF\x02\x01\x01\0\0\n\r\r\n\n\xFF\xFE\0\x80\r",
+                                               20),
+                                    TextEncoding::Windows1252, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class TSynEditEncodingTest : public EncodingFixture, public ::testing::Test {
@@ -178,10 +195,12 @@ TEST_F(TSynEditEncodingTest, ChoosingAnEncodingRereadsOrRefuses)
 
 TEST_F(TSynEditEncodingTest, ColumnsCountCharactersAsQStringDoes)
 {
-    m_edit->setText(u8("Gr\xC3\xBC\xC3\x9F" "e \xE2\x98\x83\xF0\x9F\x98\x80x")); // Grüße ☃😀x
-    m_edit->setCaretXY(8, 1); // before the emoji, which takes two units
+    m_edit->setText(u8("Gr\xC3\xBC\xC3\x9F"
+                       "e \xE2\x98\x83\xF0\x9F\x98\x80x")); // Grüße ☃😀x
+    m_edit->setCaretXY(8, 1);                               // before the emoji, which takes two units
     QTest::keyClicks(m_edit->view(), "!");
-    EXPECT_EQ(m_edit->line(0), u8("Gr\xC3\xBC\xC3\x9F" "e \xE2\x98\x83!\xF0\x9F\x98\x80x"));
+    EXPECT_EQ(m_edit->line(0), u8("Gr\xC3\xBC\xC3\x9F"
+                                  "e \xE2\x98\x83!\xF0\x9F\x98\x80x"));
     EXPECT_EQ(m_edit->caretX(), 9);
     EXPECT_EQ(m_edit->line(0).mid(m_edit->caretX() - 1, 2), u8("\xF0\x9F\x98\x80"));
     EXPECT_EQ(m_edit->byteColumn(9, 1), 13); // G r ü ß e, blank, ☃ and ! take 12 bytes
@@ -199,7 +218,8 @@ TEST_F(TSynEditEncodingTest, AUtf8NameIsOneTokenForTheHighlighter)
 {
     TSynJavaSyn java;
     m_edit->setHighlighter(&java);
-    m_edit->setText(u8("int gr\xC3\xB6\xC3\x9F" "e = 1;"));
+    m_edit->setText(u8("int gr\xC3\xB6\xC3\x9F"
+                       "e = 1;"));
     m_edit->view()->SendScintilla(S::SCI_COLOURISE, 0, -1);
     const long identifier = m_edit->view()->SendScintilla(S::SCI_GETSTYLEAT, 4);
     EXPECT_NE(identifier, m_edit->view()->SendScintilla(S::SCI_GETSTYLEAT, 0)); // "int" is a keyword
