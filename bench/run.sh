@@ -6,13 +6,20 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-bench"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORNIC_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" --target highlighter_bench editor_bench toolchain_bench typing_bench
+cmake --build "$build" --target highlighter_bench editor_bench toolchain_bench utilities_bench generators_bench \
+  typing_bench
 
 echo "== highlighter_bench"
 "$build/bin/highlighter_bench" "$@"
 echo
 echo "== editor_bench"
 QT_QPA_PLATFORM=offscreen "$build/bin/editor_bench" "$@"
+echo
+echo "== utilities_bench"
+QT_QPA_PLATFORM=offscreen "$build/bin/utilities_bench" "$@"
+echo
+echo "== generators_bench"
+QT_QPA_PLATFORM=offscreen "$build/bin/generators_bench" "$@"
 echo
 echo "== typing_bench"
 QT_QPA_PLATFORM=offscreen "$build/bin/typing_bench" "$@"

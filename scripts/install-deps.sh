@@ -10,6 +10,7 @@ libgtest-dev libbenchmark-dev
 fonts-liberation breeze-icon-theme
 default-jdk-headless
 xvfb xauth imagemagick
+poppler-utils wamerican
 "
 
 missing=""

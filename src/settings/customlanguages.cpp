@@ -150,10 +150,9 @@ QString firstFileExtension(const QString& fileExt)
 
 QList<FileFilterEntry> UpdateFilesFilter()
 {
-    // The HTML mask is *.htm alone although its description names *.html too.
     QList<FileFilterEntry> entries = {
         {QStringLiteral("Java (*.java)"), QStringLiteral("*.java")},
-        {QStringLiteral("HTML (*.htm;*.html)"), QStringLiteral("*.htm")},
+        {QStringLiteral("HTML (*.htm;*.html)"), QStringLiteral("*.htm;*.html")},
         {QStringLiteral("Perl (*.pl;*.perl)"), QStringLiteral("*.pl;*.perl")},
         {QStringLiteral("PHP (*.php)"), QStringLiteral("*.php")},
         {QStringLiteral("XML (*.xml)"), QStringLiteral("*.xml")},
@@ -180,9 +179,14 @@ QStringList toNameFilters(const QList<FileFilterEntry>& entries)
 {
     QStringList filters;
     for (const FileFilterEntry& e : entries) {
-        QString patterns = e.mask;
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        filters.append(e.description + QStringLiteral(" (") + patterns + QLatin1Char(')'));
+        QStringList patterns;
+        for (const QString& pattern : e.mask.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+            // Here "*.*" would pass over the many files without a dot.
+            patterns << (pattern.trimmed() == QLatin1String("*.*") ? QStringLiteral("*") : pattern.trimmed());
+        QString name = languageNameOfFilterDescription(e.description);
+        if (name.isEmpty())
+            name = e.description;
+        filters.append(name + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')'));
     }
     return filters;
 }

@@ -66,8 +66,9 @@ QString firstFileExtension(const QString& fileExt);
 QList<FileFilterEntry> UpdateFilesFilter();
 // "description|mask|description|mask..."
 QString joinFileFilter(const QList<FileFilterEntry>& entries);
-// For QFileDialog::setNameFilters with HideNameFilterDetails: the dialog shows
-// the description and filters by the patterns appended in parentheses.
+// For QFileDialog::setNameFilters: the language's name and, in parentheses,
+// the mask's patterns separated by blanks, as the dialog reads them
+// ("HTML (*.htm *.html)").
 QStringList toNameFilters(const QList<FileFilterEntry>& entries);
 
 // Indexes of the first and the last entry whose description contains the

@@ -4,6 +4,8 @@
 
 #include <Qt>
 
+#include <algorithm>
+
 namespace Shortcuts {
 
 constexpr std::array<Slot, SlotCount> kSlots = {{
@@ -300,6 +302,41 @@ int shortcutToQtKey(Value value)
     if (value & AltBit)
         modifiers |= int(Qt::AltModifier);
     return key | modifiers;
+}
+
+bool sameShortcut(const QString& a, const QString& b)
+{
+    const Value value = textToShortcut(a.trimmed());
+    return value != 0 && value == textToShortcut(b.trimmed());
+}
+
+AppliedShortcuts appliedShortcuts(const TextList& texts)
+{
+    AppliedShortcuts applied;
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        const Value value = textToShortcut(texts[slot].trimmed());
+        if (value == 0)
+            continue;
+        const auto earlier = std::find(applied.values.begin(), applied.values.begin() + slot, value);
+        if (earlier != applied.values.begin() + slot) {
+            applied.clashes.push_back({slot, int(earlier - applied.values.begin())});
+            continue;
+        }
+        applied.values[slot] = value;
+    }
+    return applied;
+}
+
+QString clashMessage(const std::vector<ShortcutClash>& clashes, const TextList& texts)
+{
+    QString message = QStringLiteral(
+        "Some shortcuts in Vornic.ini give one key to two commands. The key stays with the first of the two; "
+        "these commands have no shortcut until you give them another one under Edit > Options.. > Shortcuts:\n");
+    for (const ShortcutClash& c : clashes)
+        message += QStringLiteral("\n%1 (%2): the key of %3")
+                       .arg(QString::fromLatin1(kSlots[c.slot].optionsText), texts[c.slot].trimmed(),
+                            QString::fromLatin1(kSlots[c.keptBy].optionsText));
+    return message;
 }
 
 TextList appliedTexts(const IniFile& ini)

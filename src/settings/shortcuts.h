@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 class IniFile;
 
@@ -43,6 +44,28 @@ QString shortcutToText(Value value);
 // A Qt::Key | Qt::KeyboardModifier combination for QKeySequence, with the
 // US layout's unshifted keys for punctuation; 0 when the key has no Qt key.
 int shortcutToQtKey(Value value);
+
+// Two texts give the same key (letter case and the order of the modifier
+// words do not matter). Texts that give no key never do.
+bool sameShortcut(const QString& a, const QString& b);
+
+// A slot whose text gives the key of a lower slot.
+struct ShortcutClash {
+    int slot;
+    int keptBy; // the lower slot, which keeps the key
+    bool operator==(const ShortcutClash&) const = default;
+};
+
+// The values the menu items get: Qt runs neither of two items with one key,
+// so the lower slot keeps it and the later one gets none.
+struct AppliedShortcuts {
+    std::array<Value, SlotCount> values{};
+    std::vector<ShortcutClash> clashes; // in slot order
+};
+AppliedShortcuts appliedShortcuts(const TextList& texts);
+// What the user is told of the clashes: every slot that lost its key, its
+// text and the slot that kept it.
+QString clashMessage(const std::vector<ShortcutClash>& clashes, const TextList& texts);
 
 // Section ShortCutList of the settings file.
 inline constexpr char Section[] = "ShortCutList";

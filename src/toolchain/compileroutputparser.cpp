@@ -1,5 +1,9 @@
 #include "toolchain/compileroutputparser.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
 namespace {
 
 bool isAsciiDigit(QChar c)
@@ -20,10 +24,35 @@ std::optional<int> decimal(QStringView text)
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
+// Where a name stands as a whole file name: at the line's start or after a
+// folder separator or a blank, never inside a longer name ("MyHello.java").
+qsizetype indexOfName(const QString& line, const QString& name, qsizetype from, bool blankIsBoundary)
+{
+    for (qsizetype at = line.indexOf(name, from); at >= 0; at = line.indexOf(name, at + 1)) {
+        if (at == 0)
+            return at;
+        const QChar before = line[at - 1];
+        if (before == u'/' || before == u'\\' || (blankIsBoundary && before.isSpace()))
+            return at;
+    }
+    return -1;
+}
+
+// javac prints the path as it was given or found, relative to the folder it
+// runs in: the compiled document's.
+QString resolvedPath(const QString& printed, const QString& compiledPath)
+{
+    if (QDir::isAbsolutePath(printed))
+        return QDir::cleanPath(printed);
+    return QDir::cleanPath(QFileInfo(compiledPath).path() + u'/' + printed);
+}
+
 } // namespace
 
 QString CompilerMessage::hint() const
 {
+    if (!file.isEmpty())
+        return "Line " + line + " of " + QFileInfo(file).fileName() + ": " + message;
     return line.isEmpty() ? message : "Line " + line + ": " + message;
 }
 
@@ -33,20 +62,25 @@ std::optional<int> CompilerMessage::lineNumber() const
 }
 
 CompilerOutputAnalysis CompilerOutputParser::AnalyseOutput(const QStringList& compilerOutputLines,
-                                                           const QString& fileName)
+                                                           const QString& compiledPath)
 {
     CompilerOutputAnalysis result;
+    // An empty name would be "contained" in every line.
+    const QString fileName = compiledPath.isEmpty() ? QString() : QFileInfo(compiledPath).fileName();
     for (const QString& line : compilerOutputLines) {
-        // An empty name would be "contained" in every line.
-        if (!fileName.isEmpty() && line.contains(fileName)) {
+        if (!fileName.isEmpty()) {
             // javac since 7 writes "Hello.java:5: error: ...": the line number is the
-            // field right after the name, and the message may hold colons of its own.
-            if (auto entry = diagnostic(line, fileName)) {
+            // field right after the path, and the message may hold colons of its own.
+            if (auto entry = diagnostic(line, compiledPath)) {
+                result.entries.append(*entry);
+                continue;
+            }
+            if (auto entry = oldStyleDiagnostic(line, fileName)) {
                 result.entries.append(*entry);
                 continue;
             }
             // Verbose progress lines ("[parsing started ...Hello.java]]") name the file too.
-            if (!(line.contains(u'[') && line.contains(u']'))) {
+            if (indexOfName(line, fileName, 0, true) >= 0 && !(line.contains(u'[') && line.contains(u']'))) {
                 result.entries.append(colonFields(line));
                 continue;
             }
@@ -57,11 +91,28 @@ CompilerOutputAnalysis CompilerOutputParser::AnalyseOutput(const QStringList& co
     return result;
 }
 
-// Finds the name followed by ":<digits>:"; any occurrence will do, so a full
-// path or a drive letter in front of the name does not matter.
-std::optional<CompilerMessage> CompilerOutputParser::diagnostic(const QString& line, const QString& fileName)
+// "<path>:<line>: error: " or "... warning: " at the line's start; the path
+// tells whose line it is.
+std::optional<CompilerMessage> CompilerOutputParser::diagnostic(const QString& line, const QString& compiledPath)
 {
-    for (qsizetype at = line.indexOf(fileName); at >= 0; at = line.indexOf(fileName, at + 1)) {
+    static const QRegularExpression pattern(QStringLiteral("^(.+?):(\\d+):(?= (error|warning): )"));
+    const QRegularExpressionMatch m = pattern.match(line);
+    if (!m.hasMatch())
+        return std::nullopt;
+    const QString path = resolvedPath(m.captured(1), compiledPath);
+    CompilerMessage entry{m.captured(2), line.mid(m.capturedEnd(0))};
+    if (path != QDir::cleanPath(compiledPath))
+        entry.file = path;
+    return entry;
+}
+
+// Before javac 7: the name followed by ":<digits>:" and the message; any
+// occurrence of the name as a whole file name will do, so a full path or a
+// drive letter in front of it does not matter.
+std::optional<CompilerMessage> CompilerOutputParser::oldStyleDiagnostic(const QString& line, const QString& fileName)
+{
+    for (qsizetype at = indexOfName(line, fileName, 0, false); at >= 0;
+         at = indexOfName(line, fileName, at + 1, false)) {
         qsizetype pos = at + fileName.size();
         if (pos >= line.size() || line[pos] != u':')
             continue;
@@ -96,10 +147,14 @@ CompilerMessage CompilerOutputParser::colonFields(const QString& line)
 }
 
 // "3 errors" gives 3; text before "errors" that is not a number (an echoed
-// "int errors = 0;", "only showing the first 100 errors, ...") is ignored.
-// "1 warning" and "2 warnings" never count.
+// "int errors = 0;") is ignored. Over 100 errors javac lists the first 100,
+// says "100 errors" and then names the total, which counts. "1 warning" and
+// "2 warnings" never count.
 std::optional<int> CompilerOutputParser::summaryCount(const QString& line)
 {
+    static const QRegularExpression total(QStringLiteral("^only showing the first \\d+ errors, of (\\d+) total"));
+    if (const QRegularExpressionMatch m = total.match(line); m.hasMatch())
+        return decimal(m.capturedView(1));
     const qsizetype at = line.indexOf(u"errors");
     if (at >= 0)
         return decimal(QStringView(line).left(at).trimmed());

@@ -7,10 +7,13 @@
 #include <optional>
 
 // One row of `KompilerErrors`: the "Line" column and the "Error message"
-// column, both as the compiler printed them.
+// column, both as the compiler printed them, and the file the row is about
+// when that is not the compiled one.
 struct CompilerMessage {
     QString line;    // the line number as text; empty when the line had no such field
     QString message; // the rest of the line, untrimmed (usually a leading blank)
+    QString file;    // another source file's path (javac compiles the classes a
+                     // document uses); empty for the compiled file
 
     // The hint shown when the row is clicked.
     QString hint() const;
@@ -26,18 +29,22 @@ struct CompilerOutputAnalysis {
     int errorCount = 0;
 };
 
-// Reads javac's merged output. A line naming the document is a row of the
-// error list; the count comes only from javac's summary line, so warnings and
-// notes are listed but never counted.
+// Reads javac's merged output. A diagnostic ("<path>:<line>: error: ...") is
+// a row of the error list, for the compiled file or for the other file whose
+// path javac prints; another line that names the document is a row too. The
+// count comes only from javac's summary lines, so warnings and notes are
+// listed but never counted.
 class CompilerOutputParser {
 public:
-    // `fileName` is the document's name without folder (the window caption).
-    static CompilerOutputAnalysis AnalyseOutput(const QStringList& compilerOutputLines, const QString& fileName);
+    // `compiledPath` is the compiled document's path; javac runs in its
+    // folder, so the relative paths it prints are read from there.
+    static CompilerOutputAnalysis AnalyseOutput(const QStringList& compilerOutputLines, const QString& compiledPath);
     // The output as `CompilerOutputLines`: one entry per line, line ends dropped.
     static QStringList splitLines(const QString& output);
 
 private:
-    static std::optional<CompilerMessage> diagnostic(const QString& line, const QString& fileName);
+    static std::optional<CompilerMessage> diagnostic(const QString& line, const QString& compiledPath);
+    static std::optional<CompilerMessage> oldStyleDiagnostic(const QString& line, const QString& fileName);
     static CompilerMessage colonFields(const QString& line);
     static std::optional<int> summaryCount(const QString& line);
 };

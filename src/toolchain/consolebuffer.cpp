@@ -23,7 +23,7 @@ void ConsoleBuffer::addChunk(QByteArrayView chunk, const std::function<void(QStr
     // The text up to the last line end is shown; a line cut by the end of a
     // chunk waits for its rest, so no line is split over two entries.
     const qsizetype lastEnd = m_pending.lastIndexOf(u'\n');
-    const QString entry = trimControls(QStringView(m_pending).left(lastEnd + 1));
+    const QString entry = trimEntry(QStringView(m_pending).left(lastEnd + 1));
     m_pending.remove(0, lastEnd + 1);
     if (!entry.isEmpty())
         deliver(entry);
@@ -34,6 +34,14 @@ std::optional<QString> ConsoleBuffer::addChunk(QByteArrayView chunk)
     std::optional<QString> shown;
     addChunk(chunk, [&shown](QString entry) { shown = std::move(entry); });
     return shown;
+}
+
+QString ConsoleBuffer::takeRest()
+{
+    QMutexLocker lock(&m_mutex);
+    QString rest;
+    rest.swap(m_pending);
+    return rest;
 }
 
 QString ConsoleBuffer::finish()
@@ -78,6 +86,19 @@ QString ConsoleBuffer::trimControls(QStringView text)
         ++begin;
     while (end > begin && text[end - 1].unicode() <= 0x20)
         --end;
+    return text.sliced(begin, end - begin).toString();
+}
+
+QString ConsoleBuffer::trimEntry(QStringView text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1].unicode() <= 0x20)
+        --end;
+    // From the start of the first line that holds more than blanks.
+    qsizetype begin = 0;
+    for (qsizetype i = 0; i < end && text[i].unicode() <= 0x20; ++i)
+        if (text[i] == u'\n' || text[i] == u'\r')
+            begin = i + 1;
     return text.sliced(begin, end - begin).toString();
 }
 

@@ -30,8 +30,9 @@ public:
     ConsoleBuffer();
 
     // A chunk from the child, in UTF-8 whatever the locale (the JVM is
-    // started to write it; a character split between chunks is kept whole). When the pending text now holds a line
-    // end, returns it up to its last line end, trimmed, to be appended as one
+    // started to write it; a character split between chunks is kept whole).
+    // When the pending text now holds a line end, returns it up to its last
+    // line end, trimmed (trimEntry), to be appended as one
     // entry (empty trimmed text shows nothing); the rest stays pending. Pending text that has
     // grown to MaxPendingChars without a line end is returned unchanged.
     std::optional<QString> addChunk(QByteArrayView chunk);
@@ -39,8 +40,10 @@ public:
     // still locked, so a timer tick in between cannot show later text first.
     void addChunk(QByteArrayView chunk, const std::function<void(QString)>& deliver);
 
-    // The output stream ended: returns DoneText for the pane; the caption
-    // becomes FinishedCaption. A pending partial line is left to the timer.
+    // The output stream ended: the pending text without a line end, taken
+    // as it stands, to be shown before DoneText.
+    QString takeRest();
+    // Then: returns DoneText for the pane; the caption becomes FinishedCaption.
     QString finish();
     bool finished() const { return m_finished; }
 
@@ -60,6 +63,9 @@ public:
     static QByteArray lineToSend(QStringView line);
     // Removes blanks and control characters (up to U+0020) at both ends.
     static QString trimControls(QStringView text);
+    // An entry as shown: blank lines at the start and blanks and controls at
+    // the end removed; the first line keeps its indentation.
+    static QString trimEntry(QStringView text);
 
     QString pendingOutput() const;
 

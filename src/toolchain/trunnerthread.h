@@ -27,6 +27,7 @@ public:
     struct Event {
         enum class Kind {
             Entry,       // text to append to the pane as one entry
+            Prompt,      // text without a line end (the console's timer shows it)
             StartFailed, // the program could not be started: the reason
             Ended,       // the output has ended
         };

@@ -62,7 +62,7 @@ protected:
 };
 
 const QList<FileFilterEntry> kBuiltIn = {
-    {"Java (*.java)", "*.java"}, {"HTML (*.htm;*.html)", "*.htm"}, {"Perl (*.pl;*.perl)", "*.pl;*.perl"},
+    {"Java (*.java)", "*.java"}, {"HTML (*.htm;*.html)", "*.htm;*.html"}, {"Perl (*.pl;*.perl)", "*.pl;*.perl"},
     {"PHP (*.php)", "*.php"},    {"XML (*.xml)", "*.xml"},         {"CSS (*.css)", "*.css"},
     {"TXT (*.txt)", "*.txt"},
 };
@@ -124,7 +124,7 @@ TEST_F(CustomLanguagesTest, FilterWithoutCustomLanguages)
     expected.append(kAllFiles);
     EXPECT_EQ(UpdateFilesFilter(), expected);
     EXPECT_EQ(joinFileFilter(UpdateFilesFilter()),
-              "Java (*.java)|*.java|HTML (*.htm;*.html)|*.htm|Perl (*.pl;*.perl)|*.pl;*.perl|PHP (*.php)|*.php|"
+              "Java (*.java)|*.java|HTML (*.htm;*.html)|*.htm;*.html|Perl (*.pl;*.perl)|*.pl;*.perl|PHP (*.php)|*.php|"
               "XML (*.xml)|*.xml|CSS (*.css)|*.css|TXT (*.txt)|*.txt|All files (*.*)|*.*");
 }
 
@@ -137,7 +137,7 @@ TEST_F(CustomLanguagesTest, FilterWithOneCustomLanguage)
     expected.append(kAllFiles);
     EXPECT_EQ(UpdateFilesFilter(), expected);
     EXPECT_EQ(joinFileFilter(UpdateFilesFilter()),
-              "Java (*.java)|*.java|HTML (*.htm;*.html)|*.htm|Perl (*.pl;*.perl)|*.pl;*.perl|PHP (*.php)|*.php|"
+              "Java (*.java)|*.java|HTML (*.htm;*.html)|*.htm;*.html|Perl (*.pl;*.perl)|*.pl;*.perl|PHP (*.php)|*.php|"
               "XML (*.xml)|*.xml|CSS (*.css)|*.css|TXT (*.txt)|*.txt|Lisp (*.lsp;*.lisp)|*.lsp;*.lisp|"
               "All files (*.*)|*.*");
 }
@@ -155,10 +155,17 @@ TEST_F(CustomLanguagesTest, FilterListsLanguagesInTocOrderAndMissingFilesWithEmp
     EXPECT_EQ(entries.back(), kAllFiles);
 }
 
-TEST_F(CustomLanguagesTest, NameFiltersShowTheDescriptionAndFilterByTheMask)
+// A file dialog shows each filter as it stands and filters by the blank-
+// separated patterns in its parentheses: the mask once, never beside itself.
+TEST_F(CustomLanguagesTest, NameFiltersNameTheMaskOnce)
 {
-    const QList<FileFilterEntry> entries = {{"HTML (*.htm;*.html)", "*.htm"}, {"Lisp (*.lsp;*.lisp)", "*.lsp;*.lisp"}};
-    EXPECT_EQ(toNameFilters(entries), QStringList({"HTML (*.htm;*.html) (*.htm)", "Lisp (*.lsp;*.lisp) (*.lsp *.lisp)"}));
+    const QList<FileFilterEntry> entries = {{"Java (*.java)", "*.java"},
+                                            {"HTML (*.htm;*.html)", "*.htm;*.html"},
+                                            {"Lisp (*.lsp;*.lisp)", "*.lsp;*.lisp"},
+                                            {"Ghost ()", ""},
+                                            {"All files (*.*)", "*.*"}};
+    EXPECT_EQ(toNameFilters(entries), QStringList({"Java (*.java)", "HTML (*.htm *.html)", "Lisp (*.lsp *.lisp)",
+                                                   "Ghost ()", "All files (*)"}));
 }
 
 // --- the language of an extension ---

@@ -128,6 +128,44 @@ TEST(ShortcutSlots, EveryDefaultRoundTripsAndNoTwoClash)
     EXPECT_EQ(used.size(), 38);
 }
 
+TEST(ShortcutClash, TextsOfOneKeyAreTheSameShortcut)
+{
+    EXPECT_TRUE(sameShortcut("ctrl+shift+k", "Shift+Ctrl+K"));
+    EXPECT_TRUE(sameShortcut("^S", " Ctrl+S "));
+    EXPECT_FALSE(sameShortcut("Ctrl+K", "Shift+Ctrl+K"));
+    // Texts that give no key never clash, not even with each other.
+    EXPECT_FALSE(sameShortcut("", ""));
+    EXPECT_FALSE(sameShortcut("Ctrl+Nothing", "Ctrl+Nothing"));
+}
+
+// The lower slot keeps a key that a later slot names as well; each later
+// slot is one clash.
+TEST(ShortcutClash, LowerSlotKeepsTheKey)
+{
+    TextList texts;
+    for (int i = 0; i < SlotCount; ++i)
+        texts[i] = QString::fromLatin1(kSlots[i].defaultText);
+    EXPECT_TRUE(appliedShortcuts(texts).clashes.empty());
+
+    texts[slotOf("Load1")] = "ctrl+shift+k";
+    texts[slotOf("Save1")] = "Shift+Ctrl+K";
+    texts[slotOf("Saveall1")] = "Ctrl+Shift+K";
+    texts[slotOf("Close1")] = "f8"; // the default of Compile1, a later slot
+    const AppliedShortcuts applied = appliedShortcuts(texts);
+    EXPECT_EQ(applied.values[slotOf("Load1")], S | C | 'K');
+    EXPECT_EQ(applied.values[slotOf("Save1")], 0);
+    EXPECT_EQ(applied.values[slotOf("Saveall1")], 0);
+    EXPECT_EQ(applied.values[slotOf("Close1")], 0x77);
+    EXPECT_EQ(applied.values[slotOf("Compile1")], 0);
+    const std::vector<ShortcutClash> expected = {{slotOf("Save1"), slotOf("Load1")},
+                                                 {slotOf("Saveall1"), slotOf("Load1")},
+                                                 {slotOf("Compile1"), slotOf("Close1")}};
+    EXPECT_EQ(applied.clashes, expected);
+    const QString message = clashMessage(applied.clashes, texts);
+    EXPECT_TRUE(message.contains("File: Save (Shift+Ctrl+K): the key of File: Load")) << message.toStdString();
+    EXPECT_TRUE(message.contains("Tools (java): Compile (F8): the key of File: Close")) << message.toStdString();
+}
+
 TEST(ShortcutSlots, TableKeepsTheProgramsTexts)
 {
     const struct {

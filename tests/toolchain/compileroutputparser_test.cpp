@@ -9,7 +9,8 @@
 
 inline void PrintTo(const CompilerMessage& m, std::ostream* os)
 {
-    *os << "{\"" << m.line.toStdString() << "\", \"" << m.message.toStdString() << "\"}";
+    *os << "{\"" << m.line.toStdString() << "\", \"" << m.message.toStdString() << "\", \"" << m.file.toStdString()
+        << "\"}";
 }
 
 namespace {
@@ -91,11 +92,15 @@ struct LinesCase {
     int errorCount;
 };
 
+// javac runs in the document's folder, /home/ann/src, on Hello.java.
+const QString Compiled = QStringLiteral("/home/ann/src/Hello.java");
+
 const LinesCase kLinesCases[] = {
     // Before javac 7 the message followed the line number directly.
     {"OldStyleDiagnostic", {"Hello.java:12: cannot resolve symbol"}, {{"12", " cannot resolve symbol"}}, 0},
     {"DriveLetterInFront", {"C:\\work\\Hello.java:12: cannot resolve symbol"}, {{"12", " cannot resolve symbol"}}, 0},
     {"FullPathInFront", {"/home/ann/src/Hello.java:7: error: ';' expected"}, {{"7", " error: ';' expected"}}, 0},
+    {"DotSlashInFront", {"./Hello.java:7: error: ';' expected"}, {{"7", " error: ';' expected"}}, 0},
     {"BracketedVerboseLine", {"[parsing started SimpleFileObject[/tmp/Hello.java]]", "[total 212ms]"}, {}, 0},
     {"ErrorsInEchoedSourceLine", {"3 errors", "        int errors = 0;", "        errors++;"}, {}, 3},
     {"OneColon",
@@ -103,20 +108,41 @@ const LinesCase kLinesCases[] = {
      {{"", " Hello.java uses unchecked or unsafe operations."}},
      0},
     {"NoColon", {"    // Hello.java greets"}, {{"", "    // Hello.java greets"}}, 0},
-    // No line number after the name: the Part's field scan, last colon wins.
+    // No line number after the name: the field scan, last colon wins.
     {"CommandLineError", {"error: file not found: Hello.java"}, {{" file not found", " Hello.java"}}, 0},
     {"NameThenDigitsToTheEnd", {"Hello.java:12"}, {{"", "12"}}, 0},
     {"NameThenColonAtTheEnd", {"Hello.java:"}, {{"", ""}}, 0},
-    {"OtherFilesAreNotListed", {"Other.java:3: error: cannot find symbol", "1 error"}, {}, 1},
+    // A second class of the program, found by javac beside the first: its
+    // errors are listed with that file, never on Hello.java's lines.
+    {"AnotherFilesError",
+     {"./MyHello.java:3: error: cannot find symbol", "1 error"},
+     {{"3", " error: cannot find symbol", "/home/ann/src/MyHello.java"}},
+     1},
+    {"AnotherFilesWarning",
+     {"sub/Other.java:9: warning: [removal] x"},
+     {{"9", " warning: [removal] x", "/home/ann/src/sub/Other.java"}},
+     0},
+    {"SameNameInAnotherFolder",
+     {"/home/bob/Hello.java:4: error: x"},
+     {{"4", " error: x", "/home/bob/Hello.java"}},
+     0},
+    // The name must start at a path boundary.
+    {"NameInsideAnotherName", {"MyHello.java:3: cannot resolve symbol", "Note: MyHello.java uses unchecked"}, {}, 0},
     {"OneError", {"1 error"}, {}, 1},
     {"ThreeErrors", {"3 errors"}, {}, 3},
     {"WarningsDoNotCount", {"1 warning", "2 warnings"}, {}, 0},
     {"ErrorsThenWarnings", {"3 errors", "1 warning"}, {}, 3},
     {"LaterSummaryWins", {"1 error", "3 errors"}, {}, 3},
-    {"TruncationNoteIgnored",
-     {"100 errors", "only showing the first 100 errors, of 105 total; use -Xmaxerrs if you would like to see more"},
+    // Over 100 errors javac lists 100 and names the total after the summary.
+    {"TotalBeyondTheFirstHundred",
+     {"100 errors", "only showing the first 100 errors, of 150 total; use -Xmaxerrs if you would like to see more"},
      {},
-     100},
+     150},
+    {"WarningTotalDoesNotCount",
+     {"2 errors", "100 warnings",
+      "only showing the first 100 warnings, of 120 total; use -Xmaxwarns if you would like to see more"},
+     {},
+     2},
     {"NotANumberBeforeErrors", {"-3 errors", "0x3 errors", " errors"}, {}, 0},
 };
 
@@ -125,13 +151,26 @@ class AnalyseLines : public testing::TestWithParam<LinesCase> {};
 TEST_P(AnalyseLines, GivesEntriesAndCount)
 {
     const LinesCase& c = GetParam();
-    const CompilerOutputAnalysis result = CompilerOutputParser::AnalyseOutput(c.lines, "Hello.java");
+    const CompilerOutputAnalysis result = CompilerOutputParser::AnalyseOutput(c.lines, Compiled);
     EXPECT_EQ(std::vector<CompilerMessage>(result.entries.begin(), result.entries.end()), c.entries);
     EXPECT_EQ(result.errorCount, c.errorCount);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, AnalyseLines, testing::ValuesIn(kLinesCases),
                          [](const testing::TestParamInfo<LinesCase>& info) { return std::string(info.param.name); });
+
+// The issue's two-file program: Test.java uses MyTest, whose line 3 is wrong.
+TEST(AnalyseOutput, AnErrorInTheSecondClassIsNotTheCompiledFiles)
+{
+    const auto result = CompilerOutputParser::AnalyseOutput(
+        {"./MyTest.java:3: error: cannot find symbol", "        int x = y;", "                ^", "1 error"},
+        "/w/Test.java");
+    ASSERT_EQ(result.entries.size(), 1);
+    EXPECT_EQ(result.entries[0].line, "3");
+    EXPECT_EQ(result.entries[0].file, "/w/MyTest.java");
+    EXPECT_EQ(result.entries[0].hint(), "Line 3 of MyTest.java:  error: cannot find symbol");
+    EXPECT_EQ(result.errorCount, 1);
+}
 
 TEST(AnalyseOutput, EmptyFileNameListsNothing)
 {

@@ -55,7 +55,13 @@ const DisplayCase displayCases[] = {
     {"TickWithNothingPendingShowsNothing", {Tick{}, QByteArray("x\n")}, {"x"}, ""},
     {"TickIgnoresBlankPending", {QByteArray(" \t"), Tick{}}, {}, " \t"},
     {"BlankLinesShowNothing", {QByteArray("\n\n  \n")}, {}, ""},
-    {"EntryIsTrimmedAtBothEnds", {QByteArray("\t  x y \n\n")}, {"x y"}, ""},
+    // Blank lines before and blanks after go; the indentation the program
+    // wrote stays (a stack trace's "\tat ..." lines).
+    {"EntryKeepsItsIndentation", {QByteArray("\n \n\t  x y \n\n")}, {"\t  x y"}, ""},
+    {"StackTraceKeepsItsTabs",
+     {QByteArray("Exception in thread \"main\" java.lang.RuntimeException: x\n"), QByteArray("\tat A.main(A.java:3)\n")},
+     {"Exception in thread \"main\" java.lang.RuntimeException: x", "\tat A.main(A.java:3)"},
+     ""},
     {"RepeatedOutputIsNotHeldBack",
      {QByteArray("same\n"), QByteArray("same\n"), QByteArray("same again\n")},
      {"same", "same", "same again"},
@@ -89,21 +95,23 @@ TEST(ConsoleTimer, EnterEnablesTimerAgain)
     EXPECT_EQ(console.timerTick(), QString("Again: "));
 }
 
-TEST(ConsoleTimer, PendingAtEndShowsOnlyWhileTimerIsOn)
+// A last line without a line end is the program's last word: it shows
+// before "Done!", whether the timer is on or not, and never after it.
+TEST(ConsoleTimer, PendingAtEndIsTakenBeforeDone)
 {
     ConsoleBuffer on;
     on.addChunk("bye");
+    EXPECT_EQ(on.takeRest(), QString("bye"));
     EXPECT_EQ(on.finish(), QString("Done!"));
     EXPECT_TRUE(on.finished());
-    EXPECT_EQ(on.timerTick(), QString("bye"));
+    EXPECT_EQ(on.timerTick(), std::nullopt);
 
     ConsoleBuffer off;
     off.addChunk("? ");
     off.timerTick();
     off.addChunk("bye");
-    off.finish();
-    EXPECT_EQ(off.timerTick(), std::nullopt);
-    EXPECT_EQ(off.pendingOutput(), QString("bye"));
+    EXPECT_EQ(off.takeRest(), QString("bye"));
+    EXPECT_EQ(off.pendingOutput(), QString());
 }
 
 TEST(ConsoleTexts, AreTheSystemsOwn)

@@ -5,9 +5,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileSystemModel>
+#include <QGridLayout>
+#include <QLabel>
 #include <QListView>
 #include <QTreeView>
-#include <QVBoxLayout>
 
 FilePanel::FilePanel(QWidget* parent) : QWidget(parent)
 {
@@ -44,12 +45,23 @@ FilePanel::FilePanel(QWidget* parent) : QWidget(parent)
     DirectoryListBox3->setMinimumWidth(60);
     FileListBox3->setMinimumWidth(60);
 
-    auto* layout = new QVBoxLayout(this);
+    // Each box has its caption beside it; the layout gives the boxes the
+    // rest of the panel's width, whatever its splitter does.
+    auto* driveLabel = new QLabel(QStringLiteral("&Drive:"), this);
+    driveLabel->setBuddy(DriveComboBox3);
+    auto* filterLabel = new QLabel(QStringLiteral("F&ilter:"), this);
+    filterLabel->setBuddy(FilterComboBox1);
+    auto* layout = new QGridLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
-    layout->addWidget(DriveComboBox3);
-    layout->addWidget(DirectoryListBox3, 1);
-    layout->addWidget(FileListBox3, 1);
-    layout->addWidget(FilterComboBox1);
+    layout->addWidget(driveLabel, 0, 0);
+    layout->addWidget(DriveComboBox3, 0, 1);
+    layout->addWidget(DirectoryListBox3, 1, 0, 1, 2);
+    layout->addWidget(FileListBox3, 2, 0, 1, 2);
+    layout->addWidget(filterLabel, 3, 0);
+    layout->addWidget(FilterComboBox1, 3, 1);
+    layout->setColumnStretch(1, 1);
+    layout->setRowStretch(1, 1);
+    layout->setRowStretch(2, 1);
 
     connect(DriveComboBox3, &QComboBox::currentTextChanged, this, [this](const QString& root) { setDirectory(root); });
     connect(DirectoryListBox3, &QTreeView::clicked, this,
@@ -57,7 +69,8 @@ FilePanel::FilePanel(QWidget* parent) : QWidget(parent)
     connect(FileListBox3, &QListView::doubleClicked, this,
             [this](const QModelIndex& index) { emit fileActivated(m_files->filePath(index)); });
     connect(FilterComboBox1, &QComboBox::activated, this, [this](int) { setFileMask(filterMask()); });
-    setDirectory(QDir::homePath());
+    // The folder the program was started in, as a file list box starts.
+    setDirectory(QDir::currentPath());
 }
 
 void FilePanel::setFilterEntries(const std::vector<std::pair<QString, QString>>& entries)
@@ -103,8 +116,8 @@ void FilePanel::setDirectory(const QString& path)
     DirectoryListBox3->scrollTo(dir);
 }
 
-void FilePanel::fitBoxes(int margin)
+QString FilePanel::directoryAt(const QPoint& viewportPoint) const
 {
-    DriveComboBox3->setFixedWidth(std::max(20, width() - margin));
-    FilterComboBox1->setFixedWidth(std::max(20, width() - margin));
+    const QModelIndex index = DirectoryListBox3->indexAt(viewportPoint);
+    return index.isValid() ? m_dirs->filePath(index) : QString();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <QWidget>
 
@@ -35,8 +36,9 @@ public:
     void setFileMask(const QString& mask);
     QString directory() const;
     void setDirectory(const QString& path);
-    // Narrows the two boxes to the panel's width less `margin`.
-    void fitBoxes(int margin);
+    // The folder of the directory tree at a point of its viewport; empty
+    // where there is none.
+    QString directoryAt(const QPoint& viewportPoint) const;
 
 signals:
     void fileActivated(const QString& path);

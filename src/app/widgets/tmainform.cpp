@@ -10,6 +10,9 @@
 #include "settings/widgets/helpwindow.h"
 #include "workspace/widgets/teditform.h"
 #include "workspace/widgets/tsavedocchangefrm.h"
+#include "editor/widgets/tsyneditprint.h"
+
+#include <QPrinter>
 
 #include <Qsci/qsciglobal.h>
 
@@ -47,6 +50,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     wireCommands();
     wireEditingCommands();
     wireCompiler();
+    wirePrinting();
+    wireUtilities();
+    wireGenerators();
     FormCreate();
 }
 
@@ -81,9 +87,9 @@ void TMainForm::buildLayout()
     setCentralWidget(m_splitter1);
 
     connect(m_splitter1, &QSplitter::splitterMoved, this, [this] {
+        // The file panel's boxes follow by its layout, beside their captions.
         if (!PageControl3->isVisible())
             return;
-        filePanel->fitBoxes(57);
         const int width = std::max(20, toolPages->GroupBox12->width() - 25);
         toolPages->ClassNameCompoBox1->setFixedWidth(width);
         toolPages->ClassDatamemberComboBox2->setFixedWidth(width);
@@ -109,6 +115,9 @@ void TMainForm::buildBottomPane()
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListView1->header()->setSectionsClickable(false);
     ListView1->header()->setStretchLastSection(false);
+    // The column is fitted whenever the list's size changes, the first
+    // layout included.
+    ListView1->installEventFilter(this);
     QPalette blue = ListView1->palette();
     blue.setColor(QPalette::Text, Qt::blue);
     ListView1->setPalette(blue);
@@ -167,6 +176,8 @@ void TMainForm::FormCreate()
     wireHistory();
     wireRunner();
     wireEncodings();
+    if (SettingsIni->ReadBool(QStringLiteral("Tips"), QStringLiteral("doShow"), true))
+        showTipOfTheDay();
     CurrentExtension.clear();
     ClosingFromList = false;
     DisableMainMenu();
@@ -188,6 +199,7 @@ void TMainForm::OneTimeTimerTimer()
     if (!first.isEmpty())
         LoadFile(QDir::current().absoluteFilePath(first));
     applyQuickFind();
+    setUpSpellChecker();
 }
 
 void TMainForm::applyQuickFind()
@@ -203,6 +215,13 @@ void TMainForm::changeEvent(QEvent* event)
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         applyQuickFind(); // FormActivate
     QMainWindow::changeEvent(event);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ListView1 && event->type() == QEvent::Resize)
+        UpdateListView1ItemSize();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TMainForm::reportError(const QString& message)
@@ -232,16 +251,13 @@ bool TMainForm::FormCloseQuery()
     case TSaveDocChangeFrm::Answer::Yes:
         break;
     }
-    const QStringList checked = dialog.checkedCaptions();
+    // Each checked row is the one window of that name, in window order.
     bool allSaved = true;
-    for (TEditForm* w : windows)
-        for (const QString& row : checked)
-            if (w->caption().contains(row)) {
-                // A cancelled or failed save keeps the program open.
-                if (!w->SaveFileNow())
-                    allSaved = false;
-                break;
-            }
+    for (const QString& row : dialog.checkedCaptions())
+        if (TEditForm* w = editorNamed(row))
+            // A cancelled or failed save keeps the program open.
+            if (!w->SaveFileNow())
+                allSaved = false;
     return allSaved;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/directoryrules.h"
 #include "app/filehistory.h"
+#include "generators/widgets/generatorhost.h"
 #include "settings/customlanguages.h"
 #include "toolchain/kitcommands.h"
 #include "workspace/editingcommands.h"
@@ -32,13 +33,21 @@ class QWidget;
 class TEditForm;
 enum class TextEncoding;
 class TProgRunFrm;
+class QPrinter;
+class TPrintPreviewFrm;
+class TSynEditPrint;
+class TSpellCheckFrm;
+class TSynSpellCheck;
+class TTipWindowFrm;
+enum class SpellAction;
+class TSynEdit;
 class ToolPages;
 
 // The frame window: the left tool pages with the file panel, the MDI area
 // of editor windows, the bottom panes with the open-files list, the menus,
 // the settings store and the timers. Every command acts on the active
 // editor window.
-class TMainForm : public QMainWindow, public EditorHost {
+class TMainForm : public QMainWindow, public EditorHost, public GeneratorHost {
     Q_OBJECT
 public:
     explicit TMainForm(QWidget* parent = nullptr);
@@ -82,6 +91,14 @@ public:
     void UpdateListView1ItemSize();
     void SkrivTekstenTilEditor(const QString& text); // write the text to the editor
     QString FindWhitespaceInFront() const; // the caret line's leading blanks
+    // Java source scanners on the active document (JavaSourceModel); with no
+    // document open the lists are empty and the lines -1.
+    QStringList FinnKlasseNavnene() const; // find the class names
+    QStringList FinnAlleDatamedlemmer(const QString& className, bool includePrivate) const; // find all data members
+    QStringList ClipAndFindMultilineDatamembers(const QString& className) const;
+    QStringList NormalizeMemberEntries(const QStringList& entries) const;
+    int FinnClassStart(int line) const;
+    int FinnScopeSlutt(int line) const; // find scope end
     // Compiling.
     QStringList CompilerOutputLines;
     int ErrorCount = 0;
@@ -91,7 +108,9 @@ public:
     // once the tool runs.
     QString CompileFile(const KitCommands::KitCommand& command, QString* failure,
                         const std::function<void()>& started = {});
-    void AnalyseOutput(const QString& fileName);
+    void AnalyseOutput(const QString& compiledPath);
+    // A row of the list leads to its line in its own file.
+    void KompilerErrorsDblClick();
     void SelectErrorLine(TEditForm* editor);
     // Running.
     QPointer<TProgRunFrm> RunWindow; // the console of the last run
@@ -117,6 +136,28 @@ public:
     TEditForm* GeneralDocument(const QString& language);
     QMenu* PopupMenu3 = nullptr;
     QMenu* Customlanguages2 = nullptr;
+
+    // Printing, preview and export.
+    std::unique_ptr<TSynEditPrint> SynEditPrint1;
+    QPointer<TPrintPreviewFrm> PrintPreviewFrm;
+    void SkrivUt(); // SkrivUt: print out (prepares the print engine and the preview)
+    void Print1Click();
+    void PrinterSetup1Click();
+    void ForhndVisning1Click(); // ForhndVisning: print preview
+    void RTFfiltekst1Click();
+    void HTML3Click();
+
+    // Statistics, spell checking and the tip of the day.
+    TSynSpellCheck* SpellChecker1 = nullptr;
+    QPointer<TSpellCheckFrm> SpellCheckFrm;
+    void Statistics1Click();
+    void Spellcheck1Click();
+    void SpellChecker1CheckWord(const QString& word, const QStringList& suggestions, QString& correctWord,
+                                SpellAction& action);
+    void SpellChecker1Done();
+    void ipoftheday1Click();
+    // The [SpellCheck] switches and underline colour, applied to the checker.
+    void ApplySpellCheckOptions();
 
     // Menus and panels by document kind.
     void EnableMainMenu();
@@ -162,12 +203,16 @@ public:
     void setErrorLineActive(bool active) override;
     bool closingFromList() const override { return ClosingFromList; }
     void setClosingFromList(bool closing) override { ClosingFromList = closing; }
+    TEditForm* editorNamed(const QString& name) const override;
     void RemoveItemFromList(const QString& caption) override;
     void OppdaterListeView(const QString& newCaption, const QString& oldCaption) override;
     void AddFileToHist(const QString& path) override;
     QString filesFilter() const override;
     int filesFilterCount() const override;
     QString projectCatalog() const override { return ProjectCatalog; }
+    QString exportDirectory() const override { return m_workingDirs.exportDialog; }
+    QString workingFolder() const override { return m_workingDirs.saveAsDialog; }
+    QString browsedFolder() const override;
     bool lineNumbersChecked() const override;
     bool completionProposalChecked() const override;
     bool autocompletionChecked() const override;
@@ -175,9 +220,39 @@ public:
     void runMainCommand(const QString& objectName) override;
     void setFindNextEnabled(bool enabled) override;
 
+    // Java code generators (tmainform_generators.cpp): the snippets, and
+    // the class wizard, exception, try-catch and expression dialogs.
+    void Systemoutprintln1Click();
+    void publicfunksjonsnavn1Click(); // public function name
+    void MainFunksjon2Click();        // main function
+    void switch1Click();
+    void class1Click();
+    void Panel3Click();
+    void Knapp2Click();     // button
+    void Checkboks1Click(); // check box
+    void Radioknapp2Click(); // radio button
+    void Tekstfelt2Click(); // text field
+    void Label1Click();
+    void Listeboks2Click(); // list box
+    void Font1Click();
+    void SpeedButton47Click(); // opens JavaElementer beside the button
+    void SpeedButton31Click(); // class wizard
+    void SpeedButton1Click();  // exception generator
+    void SpeedButton32Click(); // try-catch generator
+    void SpeedButton46Click(); // expression builder
+    QMenu* JavaElementer = nullptr; // JavaElementer: Java elements (the snippets)
+
+    // GeneratorHost.
+    TSynEdit* generatorEdit() const override;
+    void insertGeneratedText(const QString& text) override;
+    QString caretLineIndent() const override;
+    QStringList documentClassNames() const override;
+    QStringList documentClassMembers(const QString& className) const override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildLayout();
@@ -186,6 +261,13 @@ private:
     void wireHistory();
     void wireCompiler();
     void wireRunner();
+    void wirePrinting();
+    void wireUtilities();
+    void setUpSpellChecker(); // the one-shot start step
+    TTipWindowFrm* showTipOfTheDay();
+    QPrinter& printer();
+    bool printWithDialog(TEditForm* editor);
+    void wireGenerators();
     void wireEncodings();
     // False when the path is no regular file (the user is told) or is too
     // large and the user declined.
@@ -194,7 +276,9 @@ private:
     void saveWithEncoding(TextEncoding encoding);
     // One compile at a time, the document saved, a kit named; else none.
     std::optional<KitCommands::KitSettings> beginCompile(TEditForm* editor, const QString& noKitMessage);
-    void runJava(const KitCommands::KitSettings& settings);
+    void runJava(const KitCommands::KitSettings& settings, TEditForm* editor);
+    // A second compile or run while javac or the applet viewer runs.
+    void reportBusy();
     // LoadLangData with the definition already read.
     void applyLangData(const CustomLanguageDefinition& definition, bool withSample);
     void runApplet(const KitCommands::KitSettings& settings, const QString& path);
@@ -215,6 +299,8 @@ private:
     void showAbout();
     void reportError(const QString& message);
     void openFromPanel(const QString& path);
+    // Brings an editor window to the front, restored when it was minimized.
+    void activateEditor(TEditForm* editor);
 
     QWidget* m_leftPanel = nullptr;
     QSplitter* m_splitter1 = nullptr;
@@ -223,4 +309,5 @@ private:
     ReopenMenuItems m_reopen;
     bool m_compiling = false;
     WorkingDirectories m_workingDirs;
+    std::unique_ptr<QPrinter> m_printer;
 };

@@ -26,6 +26,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTreeWidget>
 
@@ -35,8 +36,7 @@ std::optional<KitCommands::KitSettings> TMainForm::beginCompile(TEditForm* e, co
         return std::nullopt;
     // One compile fills the shared list, count and log at a time.
     if (m_compiling) {
-        QMessageBox::information(this, QStringLiteral("Information"),
-                                 QStringLiteral("A compile is already running. Please wait until it is complete."));
+        reportBusy();
         return std::nullopt;
     }
     if (!e->SaveFileNow())
@@ -49,6 +49,13 @@ std::optional<KitCommands::KitSettings> TMainForm::beginCompile(TEditForm* e, co
     return settings;
 }
 
+void TMainForm::reportBusy()
+{
+    QMessageBox::information(this, QStringLiteral("Information"),
+                             QStringLiteral("The compiler or the applet viewer is still running. Please wait until "
+                                            "it has ended."));
+}
+
 QString TMainForm::CompileFile(const KitCommands::KitCommand& command, QString* failure,
                                const std::function<void()>& started)
 {
@@ -59,8 +66,10 @@ QString TMainForm::CompileFile(const KitCommands::KitCommand& command, QString* 
             if (started)
                 started();
         }
-        // The window stays responsive between reads.
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        // The window takes events as they come, the user's too: input held
+        // back now would be replayed seconds later. A second compile is
+        // refused meanwhile (beginCompile).
+        QCoreApplication::processEvents();
     });
     if (!run) {
         if (failure)
@@ -83,16 +92,20 @@ void TMainForm::Compile1Click()
     const KitCommands::KitSettings& settings = *kit;
     m_compiling = true;
     const QString path = e->savePath();
+    const QString caption = e->caption();
     // The user may close the dialog (Escape) while pending events are handled.
     QPointer<TCompiler1> dialog;
     bool shown = false;
     // The window is set up while javac runs, not before it starts.
     const auto showProgress = [&] {
         shown = true;
+        // One compile dialog at a time: the last compile's goes.
+        if (CompilerDialog)
+            CompilerDialog->close();
         dialog = new TCompiler1(this);
         CompilerDialog = dialog;
         connect(dialog, &TCompiler1::runRequested, this, &TMainForm::RunJava);
-        dialog->ProjName->setText(e->caption());
+        dialog->ProjName->setText(caption);
         dialog->setWindowTitle(QStringLiteral("Compiling file, please wait.."));
         dialog->show();
         KompilerErrors->clear();
@@ -109,18 +122,21 @@ void TMainForm::Compile1Click()
     if (!failure.isEmpty()) {
         // A compiler that could not be started is no clean compile.
         KompilatorLogTxt->appendPlainText(failure);
-        dialog->Label5->setText(QStringLiteral("-"));
-        dialog->BitBtn1->setEnabled(true);
-        dialog->setWindowTitle(QStringLiteral("Compilation complete"));
+        if (dialog) {
+            dialog->Label5->setText(QStringLiteral("-"));
+            dialog->BitBtn1->setEnabled(true);
+            dialog->setWindowTitle(QStringLiteral("Compilation complete"));
+        }
         m_compiling = false;
         reportError(failure);
         return;
     }
     KompilatorLogTxt->appendPlainText(output.trimmed());
-    dialog->outputText = output.trimmed();
+    if (dialog)
+        dialog->outputText = output.trimmed();
     QCoreApplication::processEvents();
     CompilerOutputLines = CompilerOutputParser::splitLines(output);
-    AnalyseOutput(e->caption());
+    AnalyseOutput(path);
     if (dialog) {
         dialog->Label5->setText(QString::number(ErrorCount));
         dialog->BitBtn2->setEnabled(ErrorCount > 0);
@@ -140,15 +156,52 @@ void TMainForm::Compile1Click()
     m_compiling = false;
 }
 
-void TMainForm::AnalyseOutput(const QString& fileName)
+namespace {
+// Item data of an error row: its hint, and the file the row is about.
+constexpr int HintRole = Qt::UserRole;
+constexpr int FileRole = Qt::UserRole + 1;
+} // namespace
+
+void TMainForm::AnalyseOutput(const QString& compiledPath)
 {
-    const CompilerOutputAnalysis analysis = CompilerOutputParser::AnalyseOutput(CompilerOutputLines, fileName);
+    const CompilerOutputAnalysis analysis = CompilerOutputParser::AnalyseOutput(CompilerOutputLines, compiledPath);
     KompilerErrors->clear();
     for (const CompilerMessage& m : analysis.entries) {
         auto* item = new QTreeWidgetItem(KompilerErrors, {m.line, m.message});
-        item->setData(0, Qt::UserRole, m.hint());
+        item->setData(0, HintRole, m.hint());
+        item->setData(0, FileRole, m.file.isEmpty() ? compiledPath : m.file);
+        // Another file's row names that file when the pointer rests on it.
+        if (!m.file.isEmpty())
+            for (int column : {0, 1})
+                item->setToolTip(column, m.hint());
     }
     ErrorCount = analysis.errorCount;
+}
+
+void TMainForm::KompilerErrorsDblClick()
+{
+    QTreeWidgetItem* item = KompilerErrors->currentItem();
+    if (!item)
+        return;
+    // The row's own file: the compiled document or another class of the
+    // program. Its window if it is open, else the file opened.
+    const QString path = QDir::cleanPath(item->data(0, FileRole).toString());
+    TEditForm* target = nullptr;
+    for (TEditForm* e : editors())
+        if (QDir::cleanPath(e->savePath()) == path)
+            target = e;
+    if (!target) {
+        if (!QFileInfo(path).isFile()) {
+            QMessageBox::warning(this, QStringLiteral("Warning"), QStringLiteral("Could not open file ") + path);
+            return;
+        }
+        openFromPanel(path);
+        TEditForm* opened = GetActiveEditor();
+        if (!opened || QDir::cleanPath(opened->savePath()) != path)
+            return; // another document of that name is open
+        target = opened;
+    }
+    SelectErrorLine(target);
 }
 
 void TMainForm::SelectErrorLine(TEditForm* editor)
@@ -179,9 +232,14 @@ void TMainForm::wireCompiler()
     if (QAction* a = menus->action(QStringLiteral("Compile1")))
         connect(a, &QAction::triggered, this, [this] { Compile1Click(); });
     connect(KompilerErrors, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-        KompilerErrors->setToolTip(item->data(0, Qt::UserRole).toString());
+        KompilerErrors->setToolTip(item->data(0, HintRole).toString());
     });
-    connect(KompilerErrors, &QTreeWidget::itemDoubleClicked, this, [this] { SelectErrorLine(GetActiveEditor()); });
+    connect(KompilerErrors, &QTreeWidget::itemDoubleClicked, this, [this] { KompilerErrorsDblClick(); });
+    // Enter on a row leads to its line as the double click does.
+    for (const QKeySequence key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+        auto* enter = new QShortcut(key, KompilerErrors, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(enter, &QShortcut::activated, this, [this] { KompilerErrorsDblClick(); });
+    }
     KompilerErrors->setColumnWidth(0, 90);
 
     KompilatorLogTxt->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -10,6 +10,8 @@
 #include "settings/customlanguages.h"
 #include "settings/inifile.h"
 #include "settings/programfolder.h"
+#include "utilities/widgets/tsynspellcheck.h"
+#include "workspace/documentnames.h"
 #include "workspace/widgets/teditform.h"
 
 #include <QApplication>
@@ -83,7 +85,11 @@ TEditForm* TMainForm::AddUnit(const QString& name, const QString& extension)
 
 TEditForm* TMainForm::MakeUnit(const QString& extension)
 {
-    const QString name = QStringLiteral("Untitled%1%2").arg(OpenDocumentCount + 1).arg(extension);
+    QStringList open;
+    for (TEditForm* e : editors())
+        open << e->caption();
+    const QString name =
+        QStringLiteral("Untitled%1%2").arg(nextUntitledNumber(open, OpenDocumentCount)).arg(extension);
     TEditForm* editor = AddUnit(name, extension);
     new QTreeWidgetItem(ListView1, {name});
     UpdateListView1ItemSize();
@@ -129,8 +135,10 @@ void TMainForm::LoadFile(const QString& path)
     // A file that could not be read stays unbound, so Save asks for a name.
     editor->HasFile = !editor->FileName.isEmpty();
     CurrentExtension = extension;
-    filePanel->setFileMask(extension.contains(QLatin1String(".html")) ? QStringLiteral("*.htm")
-                                                                       : QLatin1Char('*') + extension);
+    // An HTML page may end in .htm or .html: the list shows both, so the
+    // page just opened stays in view.
+    filePanel->setFileMask(extension.contains(QLatin1String(".htm")) ? QStringLiteral("*.htm;*.html")
+                                                                      : QLatin1Char('*') + extension);
     SaveFileHistory(path);
 
     if (extension.contains(QLatin1String(".java"))) {
@@ -161,13 +169,22 @@ void TMainForm::LoadFile(const QString& path)
     UpdateListView1ItemSize();
 }
 
+TEditForm* TMainForm::editorNamed(const QString& name) const
+{
+    for (TEditForm* e : editors())
+        if (sameDocumentName(e->caption(), name))
+            return e;
+    return nullptr;
+}
+
 bool TMainForm::AllreadyOpen(const QString& fileName) const
 {
-    const QString wanted = fileName.toLower();
-    for (TEditForm* e : editors())
-        if (e->caption().toLower() == wanted)
-            return true;
-    return false;
+    return editorNamed(fileName) != nullptr;
+}
+
+QString TMainForm::browsedFolder() const
+{
+    return filePanel->directory();
 }
 
 void TMainForm::openFromPanel(const QString& path)
@@ -180,17 +197,18 @@ void TMainForm::openFromPanel(const QString& path)
         EnableGeneralButtons(true);
         return;
     }
-    if (QMessageBox::question(
-            this, QStringLiteral("Question"),
-            QStringLiteral("A document with the same filename is already open. Its not possible to have two "
-                           "documents with the same name open at the same time. You can however activate the "
-                           "window that contains this document. Do you want to do that now?"),
-            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    if (QMessageBox::question(this, QStringLiteral("Question"), duplicateNameQuestion(),
+                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
-    const QString name = QFileInfo(path).fileName().trimmed();
-    for (TEditForm* e : editors())
-        if (name.contains(e->caption().trimmed()))
-            mdiArea->setActiveSubWindow(e);
+    if (TEditForm* e = editorNamed(QFileInfo(path).fileName()))
+        activateEditor(e);
+}
+
+void TMainForm::activateEditor(TEditForm* editor)
+{
+    if (editor->isMinimized())
+        editor->showNormal();
+    mdiArea->setActiveSubWindow(editor);
 }
 
 void TMainForm::Load1Click()
@@ -305,13 +323,8 @@ void TMainForm::Gotodocumentwindow1Click()
     QTreeWidgetItem* row = ListView1->currentItem();
     if (!row)
         return;
-    const QString caption = row->text(0).trimmed();
-    for (TEditForm* e : editors())
-        if (caption.contains(e->caption().trimmed())) {
-            if (e->isMinimized())
-                e->showNormal();
-            mdiArea->setActiveSubWindow(e);
-        }
+    if (TEditForm* e = editorNamed(row->text(0)))
+        activateEditor(e);
 }
 
 void TMainForm::Delete1Click()
@@ -319,19 +332,16 @@ void TMainForm::Delete1Click()
     QTreeWidgetItem* row = ListView1->currentItem();
     if (!row)
         return;
-    const QString caption = row->text(0);
-    bool allClosed = true;
-    for (TEditForm* e : editors())
-        if (e->caption() == caption) {
-            ClosingFromList = true;
-            QPointer<TEditForm> w = e;
-            w->close();
-            QCoreApplication::processEvents();
-            if (w && w->isVisible())
-                allClosed = false;
-        }
+    bool closed = true;
+    if (QPointer<TEditForm> w = editorNamed(row->text(0))) {
+        ClosingFromList = true;
+        w->close();
+        QCoreApplication::processEvents();
+        closed = !w || !w->isVisible();
+    }
     ClosingFromList = false;
-    if (allClosed)
+    // A row without a window goes too.
+    if (closed)
         delete row;
     UpdateListView1ItemSize();
 }
@@ -382,6 +392,7 @@ void TMainForm::editorClosing(TEditForm* editor, bool lastWindow)
         toolPages->selectPage(ToolPages::Page::Files);
     }
     --OpenDocumentCount;
+    SpellChecker1->setEditor(nullptr);
     QTimer::singleShot(0, this, [this] { UpdateListView1ItemSize(); });
 }
 

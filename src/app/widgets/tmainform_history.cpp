@@ -91,6 +91,11 @@ void TMainForm::wireHistory()
     connect(popup->addAction(QStringLiteral("Set as working dir")), &QAction::triggered, this,
             [this] { m_workingDirs.setAsWorkingDir(filePanel->directory(), !editors().empty()); });
     connect(filePanel->DirectoryListBox3, &QWidget::customContextMenuRequested, this, [this, popup](const QPoint& p) {
+        // The commands act on the folder right-clicked: it is opened first,
+        // so the user sees which one that is.
+        const QString folder = filePanel->directoryAt(p);
+        if (!folder.isEmpty())
+            filePanel->setDirectory(folder);
         popup->exec(filePanel->DirectoryListBox3->viewport()->mapToGlobal(p));
     });
 

@@ -2,6 +2,7 @@
 // switches, settings applied to editor windows, shortcuts and the file-type
 // filter.
 #include "app/widgets/filepanel.h"
+#include "app/widgets/focusedtextpane.h"
 #include "app/widgets/mainmenus.h"
 #include "app/widgets/tmainform.h"
 #include "app/widgets/toolpages.h"
@@ -14,6 +15,7 @@
 #include "settings/settingranges.h"
 #include "settings/shortcuts.h"
 #include "settings/widgets/helpwindow.h"
+#include "utilities/widgets/tsynspellcheck.h"
 #include "workspace/widgets/teditform.h"
 
 #include <QAction>
@@ -24,6 +26,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 
@@ -86,6 +89,7 @@ void TMainForm::PopupMenuItemsUpdate(const QString& extension)
 
 void TMainForm::editorActivated(TEditForm* editor)
 {
+    SpellChecker1->setEditor(editor->SynEdit1);
     UpdateMaskAndJTab();
     const QString ext = editor->captionExtension();
     ViewMainMenu(ext);
@@ -215,15 +219,23 @@ void TMainForm::LoadUserSettings()
 void TMainForm::LoadShortcuts()
 {
     const Shortcuts::TextList texts = Shortcuts::appliedTexts(*SettingsIni);
+    const Shortcuts::AppliedShortcuts applied = Shortcuts::appliedShortcuts(texts);
     for (int slot = 0; slot < Shortcuts::SlotCount; ++slot) {
         QAction* a = menus->action(QLatin1String(Shortcuts::kSlots[std::size_t(slot)].component));
         if (!a)
             continue;
-        const int key = Shortcuts::shortcutToQtKey(Shortcuts::textToShortcut(texts[std::size_t(slot)]));
+        const int key = Shortcuts::shortcutToQtKey(applied.values[std::size_t(slot)]);
         a->setShortcut(key ? QKeySequence(key) : QKeySequence());
         // Menu shortcuts work while an editor window has the focus.
         a->setShortcutContext(Qt::ApplicationShortcut);
     }
+    if (applied.clashes.empty())
+        return;
+    // Said once the frame window is up (this runs while it is made).
+    const QString message = Shortcuts::clashMessage(applied.clashes, texts);
+    QTimer::singleShot(0, this, [this, message] {
+        QMessageBox::warning(this, QStringLiteral("Warning"), message);
+    });
 }
 
 // ---- custom languages and the file-type filter --------------------------
@@ -325,12 +337,22 @@ void TMainForm::wireCommands()
     onEditor("Deletebreakpoint1", &TEditForm::ClearBreakPoint);
     onEditor("Nextbookmark1", &TEditForm::NextBreakPointJump);
     onEditor("Previousbookmark1", &TEditForm::PreviousBreakPointJump);
-    onEditor("Undo1", &TEditForm::Undo1Click);
-    onEditor("Redo1", &TEditForm::Gjenta1Click);
-    onEditor("Past1", &TEditForm::Liminn1Click);
-    onEditor("Cut1", &TEditForm::Klipput1Click);
-    onEditor("Copy1", &TEditForm::Copier1Click);
-    onEditor("SelectAll1", &TEditForm::VelgAlt1Click);
+    // The Edit commands act on a focused text pane first (their keys are the
+    // program's, so the pane never sees them itself).
+    auto onEdit = [this, on](const char* name, PaneCommand pane, void (TEditForm::*method)()) {
+        on(name, [this, pane, method] {
+            if (runOnFocusedTextPane(pane))
+                return;
+            if (TEditForm* e = GetActiveEditor())
+                (e->*method)();
+        });
+    };
+    onEdit("Undo1", PaneCommand::Undo, &TEditForm::Undo1Click);
+    onEdit("Redo1", PaneCommand::Redo, &TEditForm::Gjenta1Click);
+    onEdit("Past1", PaneCommand::Paste, &TEditForm::Liminn1Click);
+    onEdit("Cut1", PaneCommand::Cut, &TEditForm::Klipput1Click);
+    onEdit("Copy1", PaneCommand::Copy, &TEditForm::Copier1Click);
+    onEdit("SelectAll1", PaneCommand::SelectAll, &TEditForm::VelgAlt1Click);
     on("Linenumbers1", [this] { Linenumbers1Click(); });
     on("Specialcharacters1", [this] { Specialcharacters1Click(); });
     on("Tools1", [this] { Tools1Click(); });

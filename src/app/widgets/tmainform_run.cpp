@@ -74,6 +74,8 @@ void TMainForm::SpeedButton36Click()
         return;
     const KitCommands::KitSettings& settings = *kit;
     const QString path = e->savePath();
+    // The window may be closed while javac runs.
+    const QPointer<TEditForm> compiled = e;
     PageControl4->setCurrentWidget(KompilatorLogTxt);
     KompilatorLogTxt->appendPlainText(QStringLiteral("Compiling: ") + path);
     KompilerErrors->clear();
@@ -89,7 +91,7 @@ void TMainForm::SpeedButton36Click()
     }
     KompilatorLogTxt->appendPlainText(output.trimmed());
     CompilerOutputLines = CompilerOutputParser::splitLines(output);
-    AnalyseOutput(e->caption());
+    AnalyseOutput(path);
     if (ErrorCount != 0) {
         KompilatorLogTxt->appendPlainText(QStringLiteral("Errors found, can't run program now!"));
         return;
@@ -100,25 +102,31 @@ void TMainForm::SpeedButton36Click()
     KompilatorLogTxt->appendPlainText(QStringLiteral("Running program."));
     if (settings.javaAppsInDosWindow)
         runInCommandWindow(KitCommands::javaCommandWindowCommand(settings, path));
-    else
-        runJava(settings);
+    else if (compiled)
+        runJava(settings, compiled); // the compiled one, whichever window is active now
 }
 
 void TMainForm::RunJava()
 {
-    runJava(KitCommands::KitSettings::read(*SettingsIni));
+    // The compile dialog's "Run" while a compile or an applet still runs.
+    if (m_compiling) {
+        reportBusy();
+        return;
+    }
+    if (TEditForm* e = GetActiveEditor())
+        runJava(KitCommands::KitSettings::read(*SettingsIni), e);
 }
 
-void TMainForm::runJava(const KitCommands::KitSettings& settings)
+void TMainForm::runJava(const KitCommands::KitSettings& settings, TEditForm* e)
 {
-    TEditForm* e = GetActiveEditor();
-    if (!e)
-        return;
     const QString path = e->savePath();
-    if (FinnesMainFunc()) {
+    const TSynEdit* edit = e->SynEdit1;
+    if (JavaSource::FinnesMainFunc(edit->lineCount(), [edit](int i) { return edit->line(i); })) {
         auto* console = new TProgRunFrm(KitCommands::javaCommand(settings, path), e->caption(), this);
         RunWindow = console;
         console->show();
+        // Typing meant for the program goes to it, not to the editor.
+        console->takeFocus();
         return;
     }
     runApplet(settings, path);
@@ -132,9 +140,11 @@ void TMainForm::runApplet(const KitCommands::KitSettings& settings, const QStrin
         return;
     }
     const KitCommands::KitCommand viewer = KitCommands::appletViewerCommand(settings, path);
-    const Result<bool> ran = RunAndWait(viewer, [] {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    });
+    // The window takes events as they come while the viewer runs (none are
+    // held back to be replayed later); no compile starts meanwhile.
+    m_compiling = true;
+    const Result<bool> ran = RunAndWait(viewer, [] { QCoreApplication::processEvents(); });
+    m_compiling = false;
     QFile::remove(page);
     if (!ran) {
         QString message = ran.error();

@@ -85,12 +85,15 @@ void TSynEdit::moveCaret(int command, bool select)
         return;
     }
     // Column and line modes: move as if unselected, then span anchor..caret.
+    // A column selection being extended keeps its anchor also while it is
+    // no column wide (straight down from the anchor), when it counts as no
+    // selection.
     BufferCoord anchor = caretXY();
-    if (selAvail()) {
-        if (m_selectionMode == SelectionMode::Column && send(S::SCI_SELECTIONISRECTANGLE))
-            anchor = coordOf(int(send(S::SCI_GETRECTANGULARSELECTIONANCHOR)),
-                             int(send(S::SCI_GETRECTANGULARSELECTIONANCHORVIRTUALSPACE)));
-        else if (m_selectionMode == SelectionMode::Line)
+    if (m_selectionMode == SelectionMode::Column && send(S::SCI_SELECTIONISRECTANGLE))
+        anchor = coordOf(int(send(S::SCI_GETRECTANGULARSELECTIONANCHOR)),
+                         int(send(S::SCI_GETRECTANGULARSELECTIONANCHORVIRTUALSPACE)));
+    else if (selAvail()) {
+        if (m_selectionMode == SelectionMode::Line)
             anchor = m_lineModeAnchor;
         else
             anchor = coordOf(int(send(S::SCI_GETANCHOR)), int(send(S::SCI_GETSELECTIONNANCHORVIRTUALSPACE, 0)));

@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 TSynGutter::TSynGutter(TSynEdit* owner) : QWidget(owner), m_owner(owner)
 {
     m_font = QFont(QStringLiteral("Terminal"), 8);
@@ -49,11 +51,17 @@ void TSynGutter::setLeadingZeros(bool zeros)
     update();
 }
 
+void TSynGutter::setDigitCount(int digits)
+{
+    m_digitCount = std::clamp(digits, 1, 10);
+    update();
+}
+
 QString TSynGutter::lineNumberText(int line, int lineCount) const
 {
     if (!m_leadingZeros)
         return QString::number(line);
-    const int digits = int(QString::number(std::max(lineCount, 1)).size());
+    const int digits = std::max(m_digitCount, int(QString::number(std::max(lineCount, 1)).size()));
     return QStringLiteral("%1").arg(line, digits, 10, QLatin1Char('0'));
 }
 

@@ -26,6 +26,10 @@ public:
     void setShowLineNumbers(bool show);
     bool leadingZeros() const { return m_leadingZeros; }
     void setLeadingZeros(bool zeros);
+    // The digits a line number fills with leading zeros (more when the
+    // document has more lines).
+    int digitCount() const { return m_digitCount; }
+    void setDigitCount(int digits);
 
     // The text drawn for a line number.
     QString lineNumberText(int line, int lineCount) const;
@@ -42,4 +46,5 @@ private:
     QFont m_font;
     bool m_lineNumbers = false;
     bool m_leadingZeros = false;
+    int m_digitCount = 4;
 };

@@ -50,7 +50,9 @@ TOutputForm1::TOutputForm1(const QString& text, QWidget* parent) : QDialog(paren
     edit->setFrameShape(QFrame::NoFrame);
     edit->setReadOnly(true);
     edit->setLineWrapMode(QPlainTextEdit::NoWrap);
-    edit->appendPlainText(text);
+    // Shown from its first line and column, not scrolled to the end.
+    edit->setPlainText(text);
+    edit->moveCursor(QTextCursor::Start);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(edit);

@@ -5,6 +5,7 @@
 #include "toolchain/trunnerthread.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QFontDatabase>
@@ -19,6 +20,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 TProgRunFrm::TProgRunFrm(KitCommands::KitCommand command, const QString& fileName, QWidget* parent)
     : QWidget(parent, Qt::Tool)
 {
@@ -28,6 +31,8 @@ TProgRunFrm::TProgRunFrm(KitCommands::KitCommand command, const QString& fileNam
     RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RichEdit1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // Tabs as a terminal shows them: every eighth column.
+    RichEdit1->setTabStopDistance(8 * RichEdit1->fontMetrics().horizontalAdvance(QLatin1Char(' ')));
     QPalette palette = RichEdit1->palette();
     palette.setColor(QPalette::Base, toQColor(Colors::cl3DLight));
     RichEdit1->setPalette(palette);
@@ -83,6 +88,7 @@ TProgRunFrm::TProgRunFrm(KitCommands::KitCommand command, const QString& fileNam
 
     if (QScreen* screen = parent ? parent->screen() : QWidget::screen())
         move(screen->availableGeometry().center() - rect().center());
+    cascadeFromOtherConsoles();
 
     m_runner = new TRunnerThread(std::move(command), this);
     m_turnTimer = new QTimer(this);
@@ -103,6 +109,36 @@ TProgRunFrm::~TProgRunFrm()
 {
     // The worker is a child: its destructor stops the program and waits.
     disconnect(m_runner, nullptr, this, nullptr);
+}
+
+void TProgRunFrm::cascadeFromOtherConsoles()
+{
+    // Each console starts centred; one that would cover another exactly
+    // moves down and right by a title bar until it stands free.
+    if (!parentWidget())
+        return;
+    const QList<TProgRunFrm*> others = parentWidget()->findChildren<TProgRunFrm*>(Qt::FindDirectChildrenOnly);
+    constexpr int Step = 28;
+    QPoint place = pos();
+    for (int tries = 0; tries < 20; ++tries) {
+        const bool covered = std::any_of(others.begin(), others.end(), [&](const TProgRunFrm* other) {
+            return other != this && other->isVisible() && (other->pos() - place).manhattanLength() < Step;
+        });
+        if (!covered)
+            break;
+        place += QPoint(Step, Step);
+    }
+    move(place);
+}
+
+void TProgRunFrm::takeFocus()
+{
+    raise();
+    activateWindow();
+    QTextCursor end = RichEdit1->textCursor();
+    end.movePosition(QTextCursor::End);
+    RichEdit1->setTextCursor(end);
+    RichEdit1->setFocus(Qt::OtherFocusReason);
 }
 
 void TProgRunFrm::FormCreate(const QString& fileName)
@@ -175,7 +211,20 @@ void TProgRunFrm::handle(const TRunnerThread::Event& event)
     case TRunnerThread::Event::Kind::StartFailed:
         appendEntry(event.text);
         break;
-    case TRunnerThread::Event::Kind::Ended:
+    case TRunnerThread::Event::Kind::Prompt: {
+        appendEntry(event.text, true);
+        // The program waits for the user: the keyboard goes to it while the
+        // user works in this console or in the frame window it belongs to.
+        const QWidget* active = QApplication::activeWindow();
+        if (isVisible() && active && (active == this || (parentWidget() && active == parentWidget()->window())))
+            takeFocus();
+        break;
+    }
+    case TRunnerThread::Event::Kind::Ended: {
+        // The program's last words without a line end, then the end.
+        const QString rest = m_runner->console().takeRest();
+        if (!ConsoleBuffer::trimControls(rest).isEmpty())
+            appendEntry(rest);
         appendEntry(m_runner->console().finish());
         setWindowTitle(ConsoleBuffer::FinishedCaption);
         if (isVisible()) {
@@ -189,17 +238,43 @@ void TProgRunFrm::handle(const TRunnerThread::Event& event)
             deleteLater();
         break;
     }
+    }
 }
 
-void TProgRunFrm::appendEntry(const QString& text)
+void TProgRunFrm::appendEntry(const QString& text, bool partial)
 {
-    QTextDocument* doc = RichEdit1->document();
-    QTextCursor end(doc);
+    QTextCursor end(RichEdit1->document());
     end.movePosition(QTextCursor::End);
+    // What the user has typed and not yet sent is taken out and put back
+    // below the output, so the line Enter sends stays whole.
+    QString typed;
+    if (m_outputEnd < end.position()) {
+        end.setPosition(m_outputEnd, QTextCursor::KeepAnchor);
+        typed = end.selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+        end.removeSelectedText();
+    }
     if (!end.block().text().isEmpty())
         end.insertBlock();
     end.insertText(text);
-    m_outputEnd = doc->characterCount() - 1;
+    m_outputEnd = end.position();
+    if (!typed.isEmpty()) {
+        if (!partial)
+            end.insertBlock();
+        end.insertText(typed);
+    }
+}
+
+void TProgRunFrm::enterPressed()
+{
+    RichEdit1KeyDown();
+    // The line break goes at the end, and all before it has been sent:
+    // output that comes now goes above what the user types next.
+    QTextCursor end = RichEdit1->textCursor();
+    end.clearSelection();
+    end.movePosition(QTextCursor::End);
+    end.insertBlock();
+    RichEdit1->setTextCursor(end);
+    m_outputEnd = end.position();
 }
 
 void TProgRunFrm::trackUserEdit(int position, int removed, int added)
@@ -231,7 +306,7 @@ void TProgRunFrm::Timer1Timer()
         return;
     if (std::optional<QString> shown =
             m_runner->console().timerTick([this] { return !m_runner->hasEvents(); })) {
-        m_inbox.push_back({TRunnerThread::Event::Kind::Entry, std::move(*shown)});
+        m_inbox.push_back({TRunnerThread::Event::Kind::Prompt, std::move(*shown)});
         takeRunnerEvents();
     }
 }
@@ -241,14 +316,8 @@ bool TProgRunFrm::eventFilter(QObject* watched, QEvent* event)
     if (watched == RichEdit1 && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            // Typing goes to the end, where the program reads from.
-            QTextCursor c = RichEdit1->textCursor();
-            if (!c.hasSelection() && c.block() == RichEdit1->document()->lastBlock()) {
-                c.movePosition(QTextCursor::End);
-                RichEdit1->setTextCursor(c);
-            }
-            RichEdit1KeyDown();
-            // The pane then makes its line break as usual.
+            enterPressed();
+            return true;
         }
     }
     return QWidget::eventFilter(watched, event);

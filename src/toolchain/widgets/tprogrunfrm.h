@@ -50,6 +50,9 @@ public:
     // What Enter sends now: the pane's last line, less the program's output
     // that stands at its start (a prompt).
     QString typedLine() const;
+    // Brings the window forward with the keyboard in the pane, the caret at
+    // its end, where the program reads from.
+    void takeFocus();
 
 signals:
     void outputEnded();
@@ -62,7 +65,11 @@ private:
     void FormCreate(const QString& fileName);
     void takeRunnerEvents();
     void handle(const TRunnerThread::Event& event);
-    void appendEntry(const QString& text);
+    // Output goes above what the user is typing; `partial` output (a prompt)
+    // leaves the typing on its line.
+    void appendEntry(const QString& text, bool partial = false);
+    void enterPressed();
+    void cascadeFromOtherConsoles();
     void dropOldLines(QTextCursor& cursor);
     void trackUserEdit(int position, int removed, int added);
 

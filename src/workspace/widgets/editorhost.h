@@ -22,6 +22,10 @@ public:
     virtual bool closingFromList() const = 0;
     virtual void setClosingFromList(bool closing) = 0;
 
+    // The open document of that name, letter case ignored; none when no
+    // document has it.
+    virtual TEditForm* editorNamed(const QString& name) const = 0;
+
     virtual void RemoveItemFromList(const QString& caption) = 0;
     virtual void OppdaterListeView(const QString& newCaption, const QString& oldCaption) = 0;
     virtual void AddFileToHist(const QString& path) = 0;
@@ -30,6 +34,12 @@ public:
     virtual QString filesFilter() const = 0;
     virtual int filesFilterCount() const = 0;
     virtual QString projectCatalog() const = 0;
+    // Where the export dialog starts; empty: the document's folder.
+    virtual QString exportDirectory() const { return {}; }
+    // The folder "Set as working dir" chose for the save-as dialog (empty
+    // when none was chosen) and the folder the file panel shows.
+    virtual QString workingFolder() const = 0;
+    virtual QString browsedFolder() const = 0;
 
     // Check marks of the View menu that the window reads.
     virtual bool lineNumbersChecked() const = 0;

@@ -5,6 +5,8 @@
 #include "editor/editorcolors.h"
 #include "editor/textencoding.h"
 #include "editor/tsyncsssyn.h"
+#include "editor/tsynexporterhtml.h"
+#include "editor/tsynexporterrtf.h"
 #include "editor/tsyngeneralsyn.h"
 #include "editor/tsynhtmlsyn.h"
 #include "editor/tsynjavasyn.h"
@@ -17,18 +19,22 @@
 #include "settings/inifile.h"
 #include "workspace/breakpoints.h"
 #include "workspace/commenttests.h"
+#include "workspace/documentnames.h"
 #include "workspace/editorlogic.h"
 #include "workspace/endtags.h"
 #include "workspace/widgets/editorhost.h"
 #include "workspace/widgets/editorsearch.h"
 #include "workspace/widgets/tgotolinefrm.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMenu>
 #include <QMessageBox>
 #include <QVBoxLayout>
@@ -71,6 +77,13 @@ TEditForm::TEditForm(EditorHost* host, QWidget* parent) : QMdiSubWindow(parent),
     statusLayout->addWidget(m_encodingPanel);
     layout->addWidget(status);
     setWidget(body);
+    // The window's own Close keeps Ctrl+F4 but gives up Ctrl+W, which the
+    // frame window's menu uses (the class wizard): with two owners of a key
+    // Qt runs neither.
+    if (QMenu* menu = systemMenu())
+        for (QAction* a : menu->actions())
+            if (a->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_W)))
+                a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
 
     // The edit control as every editor window starts: white, Courier New 10,
     // a 52 pixel gutter in Terminal, Java highlighting.
@@ -420,15 +433,28 @@ bool TEditForm::SaveFileAs()
     const int entry = EditorLogic::saveFilterIndex(captionExtension(), m_host->filesFilterCount());
     if (entry >= 1 && entry <= filters.size())
         dialog.selectNameFilter(filters[entry - 1]);
+    // An HTML page starts in its project; otherwise the working folder the
+    // user chose, the document's own folder or the one the file panel shows.
     if (captionExtension().contains(QLatin1String(".htm")) && !m_host->projectCatalog().isEmpty())
         dialog.setDirectory(m_host->projectCatalog());
+    else if (!m_host->workingFolder().isEmpty())
+        dialog.setDirectory(m_host->workingFolder());
     else if (!FileName.isEmpty())
         dialog.setDirectory(QFileInfo(FileName).absolutePath());
+    else
+        dialog.setDirectory(m_host->browsedFolder());
     dialog.setDefaultSuffix(captionExtension().mid(1));
     dialog.selectFile(caption());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     const QString path = dialog.selectedFiles().first();
+    // Two open documents of one name could not be told apart.
+    if (TEditForm* other = m_host->editorNamed(QFileInfo(path).fileName()); other && other != this) {
+        if (QMessageBox::question(this, QStringLiteral("Question"), duplicateNameQuestion(),
+                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
+            mdiArea()->setActiveSubWindow(other);
+        return false;
+    }
     if (QFileInfo::exists(path) && !confirmOverwrite())
         return false;
     const QString oldCaption = caption();

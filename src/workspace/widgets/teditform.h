@@ -22,6 +22,9 @@ class TSynXMLSyn;
 class TSynPerlSyn;
 class TSynPHPSyn;
 class TSynGeneralSyn;
+class TSynCustomExporter;
+class TSynExporterRTF;
+class TSynExporterHTML;
 
 // One open document: an MDI child holding the edit control, the status bar,
 // the context menu, the seven highlighters and the per-document record.
@@ -60,6 +63,11 @@ public:
     // False when the user cancelled or the file could not be written.
     bool SaveFileAs();
     void SkrivUtTekst(const QString& text); // SkrivUtTekst: write out the text
+    // Export with the document's colours, of the selection or of all lines.
+    void ExporterTilRTF();  // ExporterTilRTF: export to RTF
+    void ExporterTilHTML(); // ExporterTilHTML: export to HTML
+    // The document's lines, for the print engine and the statistics.
+    QStringList documentLines() const;
 
     void ChangeSyntaxToJava();
     void ChangeSyntaxToHTML();
@@ -131,6 +139,7 @@ private:
     // "File aldready exists, overwrite ?": true for Yes.
     bool confirmOverwrite();
     bool writeTo(const QString& path);
+    void exportWith(TSynCustomExporter& exporter, const QString& extension);
 
     EditorHost* m_host;
     QLabel* m_panels[4] = {};
@@ -148,4 +157,6 @@ private:
     QAction* m_addWatch = nullptr;
     bool m_confirmOverwrite = false;
     std::unique_ptr<EditorSearch> m_search;
+    std::unique_ptr<TSynExporterRTF> SynExporterRTF1;
+    std::unique_ptr<TSynExporterHTML> SynExporterHTML1;
 };

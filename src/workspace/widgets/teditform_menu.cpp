@@ -48,18 +48,18 @@ void TEditForm::buildPopupMenu()
     debugging->menu()->actions().at(2)->setEnabled(false);
     m_javaItems.push_back(debugging);
     m_javaItems.push_back(group("Insert code", {{"System.out.println", "Systemoutprintln2"},
-                                                {"public ... function", ""},
+                                                {"public ... function", "javaInsertPublicFunction"},
                                                 {"Main function", "Mainfunction1"},
-                                                {"switch", ""},
-                                                {"class", ""},
-                                                {"Panel", ""},
-                                                {"Button", ""},
-                                                {"Checkbox", ""},
-                                                {"Radio button", ""},
-                                                {"Textfield", ""},
-                                                {"Label", ""},
-                                                {"Listbox", ""},
-                                                {"Font", ""}}));
+                                                {"switch", "javaInsertSwitch"},
+                                                {"class", "javaInsertClass"},
+                                                {"Panel", "javaInsertPanel"},
+                                                {"Button", "javaInsertButton"},
+                                                {"Checkbox", "javaInsertCheckbox"},
+                                                {"Radio button", "javaInsertRadioButton"},
+                                                {"Textfield", "javaInsertTextfield"},
+                                                {"Label", "javaInsertLabel"},
+                                                {"Listbox", "javaInsertListbox"},
+                                                {"Font", "javaInsertFont"}}));
     m_javaItems.push_back(PopupMenu1->addSeparator());
 
     m_htmlItems.push_back(group("Common", {{"Image", "Image1"},

@@ -18,6 +18,8 @@ TGotoLineFrm::TGotoLineFrm(int lineCount, QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Goto line"));
     auto* group = new QGroupBox(GotoLine::groupCaption(lineCount), this);
     m_edit = new QLineEdit(QStringLiteral("1"), group);
+    m_edit->setObjectName(QStringLiteral("Edit1"));
+    m_edit->setAccessibleName(group->title());
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(m_edit);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
@@ -56,4 +58,9 @@ void TGotoLineFrm::showEvent(QShowEvent* event)
         frame.moveCenter(s->availableGeometry().center());
         move(frame.topLeft());
     }
+    // The number typed next is for this window, not for the editor below.
+    raise();
+    activateWindow();
+    m_edit->setFocus(Qt::ActiveWindowFocusReason);
+    m_edit->selectAll();
 }

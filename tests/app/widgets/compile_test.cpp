@@ -18,7 +18,11 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcessEnvironment>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -272,6 +276,103 @@ TEST_F(CompileTest, CommandWindowRunGetsTheClassPathBeforeTheClass)
     EXPECT_EQ(args.value(cp + 1), "lib/a b.jar:.");
     EXPECT_EQ(args.value(cp + 2), "Echo");
     EXPECT_EQ(args.value(cp - 1), m_javaBin + "/java");
+}
+
+// A student's two-file program: Test.java uses MyTest, whose line 3 is
+// wrong. The error is MyTest.java's, and leads there.
+TEST_F(CompileTest, AnErrorInTheSecondFileLeadsToThatFile)
+{
+    const QString myTest = writeJava("MyTest.java", "public class MyTest {\n"
+                                                    "    public int value() {\n"
+                                                    "        return missing;\n"
+                                                    "    }\n"
+                                                    "}\n");
+    m_form->LoadFile(writeJava("Test.java", "public class Test {\n"
+                                            "    public static void main(String[] args) {\n"
+                                            "        System.out.println(new MyTest().value());\n"
+                                            "    }\n"
+                                            "}\n"));
+    TEditForm* test = m_form->GetActiveEditor();
+    m_form->Compile1Click();
+    ASSERT_EQ(m_form->KompilerErrors->topLevelItemCount(), 1) << log().toStdString();
+    QTreeWidgetItem* item = m_form->KompilerErrors->topLevelItem(0);
+    EXPECT_EQ(item->text(0), "3");
+    EXPECT_TRUE(item->toolTip(1).contains("MyTest.java")) << item->toolTip(1).toStdString();
+    m_form->KompilerErrors->setCurrentItem(item);
+    m_form->KompilerErrorsDblClick();
+    TEditForm* opened = m_form->GetActiveEditor();
+    ASSERT_NE(opened, test);
+    EXPECT_EQ(opened->caption(), "MyTest.java");
+    EXPECT_EQ(opened->FileName, myTest);
+    EXPECT_EQ(opened->SynEdit1->caretY(), 3);
+    EXPECT_EQ(opened->HighlightLine, 3);
+    EXPECT_EQ(test->HighlightLine, -1);
+}
+
+// Enter on a row does what the double click does.
+TEST_F(CompileTest, EnterOnAnErrorRowGoesToItsLine)
+{
+    m_form->LoadFile(writeJava("Hello.java", "public class Hello {\n"
+                                             "    void f() {\n"
+                                             "        undefinedThing();\n"
+                                             "    }\n"
+                                             "}\n"));
+    m_form->Compile1Click();
+    ASSERT_EQ(m_form->KompilerErrors->topLevelItemCount(), 1);
+    m_form->PageControl4->setCurrentWidget(m_form->KompilerErrors);
+    QApplication::setActiveWindow(m_form);
+    m_form->KompilerErrors->setFocus();
+    m_form->KompilerErrors->setCurrentItem(m_form->KompilerErrors->topLevelItem(0));
+    QTest::keyClick(m_form->KompilerErrors, Qt::Key_Return);
+    EXPECT_EQ(m_form->GetActiveEditor()->SynEdit1->caretY(), 3);
+    EXPECT_EQ(m_form->GetActiveEditor()->HighlightLine, 3);
+}
+
+// Each compile's dialog replaces the last one's; "Show all errors" shows the
+// output from its start.
+TEST_F(CompileTest, OneCompileDialogAtATimeAndAllErrorsFromTheStart)
+{
+    QByteArray source = "public class Many {\n    void f() {\n";
+    for (int i = 0; i < 30; ++i)
+        source += "        aVeryLongNameThatNoClassHasAndThatMakesTheLinesOfTheOutputWide" + QByteArray::number(i) +
+                  "();\n";
+    source += "    }\n}\n";
+    m_form->LoadFile(writeJava("Many.java", source));
+    m_form->Compile1Click();
+    m_form->Compile1Click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m_form->findChildren<TCompiler1*>().size(), 1);
+    auto* dialog = qobject_cast<TCompiler1*>(m_form->CompilerDialog.data());
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->Label5->text(), "30");
+    dialog->BitBtn2->click();
+    TOutputForm1* all = m_form->findChild<TOutputForm1*>();
+    ASSERT_NE(all, nullptr);
+    auto* text = all->findChild<QPlainTextEdit*>();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(text->horizontalScrollBar()->value(), 0);
+    EXPECT_EQ(text->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(text->textCursor().position(), 0);
+}
+
+// Keys and clicks given while javac runs are taken then, not held back and
+// replayed once it has ended.
+TEST_F(CompileTest, InputDuringACompileIsTakenAtOnce)
+{
+    m_form->LoadFile(writeJava("Fine.java", "public class Fine { public static void main(String[] a) {} }\n"));
+    QLineEdit other;
+    other.show();
+    QString logWhenTyped;
+    bool typed = false;
+    QObject::connect(&other, &QLineEdit::textChanged, &other, [&] {
+        typed = true;
+        logWhenTyped = log();
+    });
+    QCoreApplication::postEvent(&other, new QKeyEvent(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x"));
+    m_form->Compile1Click();
+    ASSERT_TRUE(typed);
+    EXPECT_FALSE(logWhenTyped.contains("Compilation complete")) << logWhenTyped.toStdString();
 }
 
 // The C locale, as a fresh system or a cron job has it, for the tools the

@@ -1,7 +1,10 @@
 #include "app/widgets/filepanel.h"
 
+#include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileSystemModel>
+#include <QLabel>
 #include <QListView>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -25,7 +28,7 @@ QStringList shownFiles(const FilePanel& panel)
 TEST(FilePanel, MaskedFileListIgnoresLetterCaseAndOpensOnDoubleClick)
 {
     QTemporaryDir dir;
-    for (const char* name : {"a.java", "B.JAVA", "c.txt", "page.HTM"}) {
+    for (const char* name : {"a.java", "B.JAVA", "c.txt", "page.HTM", "page.html"}) {
         QFile f(dir.filePath(name));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     }
@@ -39,8 +42,10 @@ TEST(FilePanel, MaskedFileListIgnoresLetterCaseAndOpensOnDoubleClick)
     QTRY_COMPARE(shownFiles(panel), QStringList({"B.JAVA", "a.java"}));
     panel.setFileMask("*.htm");
     QTRY_COMPARE(shownFiles(panel), QStringList({"page.HTM"}));
+    panel.setFileMask("*.htm;*.html");
+    QTRY_COMPARE(shownFiles(panel), QStringList({"page.HTM", "page.html"}));
     panel.setFileMask("*.*");
-    QTRY_COMPARE(shownFiles(panel).size(), 4);
+    QTRY_COMPARE(shownFiles(panel).size(), 5);
 
     QSignalSpy opened(&panel, &FilePanel::fileActivated);
     panel.setFileMask("*.txt");
@@ -49,6 +54,25 @@ TEST(FilePanel, MaskedFileListIgnoresLetterCaseAndOpensOnDoubleClick)
     emit panel.FileListBox3->doubleClicked(first);
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(opened.at(0).at(0).toString(), dir.filePath("c.txt"));
+}
+
+// The two boxes carry their captions, and the panel opens on the folder the
+// program was started in.
+TEST(FilePanel, BoxesAreLabelledAndTheWorkingFolderShows)
+{
+    FilePanel panel;
+    panel.show();
+    for (const auto& [caption, box] : {std::pair<QString, QComboBox*>{"Drive:", panel.DriveComboBox3},
+                                       std::pair<QString, QComboBox*>{"Filter:", panel.FilterComboBox1}}) {
+        QLabel* label = nullptr;
+        for (QLabel* l : panel.findChildren<QLabel*>())
+            if (l->text().remove('&') == caption)
+                label = l;
+        ASSERT_NE(label, nullptr) << caption.toStdString();
+        EXPECT_EQ(label->buddy(), box);
+        EXPECT_TRUE(label->isVisible());
+    }
+    EXPECT_EQ(panel.directory(), QDir::currentPath());
 }
 
 } // namespace

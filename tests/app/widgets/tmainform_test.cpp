@@ -10,6 +10,7 @@
 #include "settings/inifile.h"
 #include "workspace/widgets/teditform.h"
 #include "workspace/widgets/tfinddialog.h"
+#include "workspace/widgets/tgotolinefrm.h"
 #include "workspace/widgets/treplacedialog.h"
 #include "workspace/widgets/tsavedocchangefrm.h"
 
@@ -17,6 +18,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
+#include <QFileSystemModel>
+#include <QPlainTextEdit>
+#include <QTreeView>
 #include <QDialog>
 #include <QFile>
 #include <QFileDialog>
@@ -50,6 +55,30 @@ void answerNextDialog(const QString& button)
         }
         if (auto* dialog = qobject_cast<QDialog*>(modal))
             dialog->reject();
+    });
+}
+
+// Answers the next file dialog once it shows: notes the folder it started
+// in, then accepts `path` (or cancels for an empty one) and runs `then`.
+void answerNextFileDialog(const QString& path, QString* startedIn = nullptr, std::function<void()> then = {})
+{
+    QTimer::singleShot(50, qApp, [path, startedIn, then] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        if (startedIn)
+            *startedIn = dialog->directory().absolutePath();
+        if (then)
+            then();
+        if (path.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        // selectFile() leaves the name box alone while it has the focus.
+        dialog->setDirectory(QFileInfo(path).absolutePath());
+        if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit"))
+            name->setText(QFileInfo(path).fileName());
+        QMetaObject::invokeMethod(dialog, "accept"); // protected in QFileDialog
     });
 }
 
@@ -114,7 +143,7 @@ TEST_F(TMainFormTest, OpeningFilesPicksHighlighterPageAndMask)
         const char* mask;
     } cases[] = {
         {"Hello.java", "Java", ToolPages::Page::Java, "*.java"},
-        {"page.html", "HTML", ToolPages::Page::Html, "*.htm"},
+        {"page.html", "HTML", ToolPages::Page::Html, "*.htm;*.html"},
         {"style.css", "CSS", ToolPages::Page::General, "*.css"},
         {"data.xml", "XML", ToolPages::Page::General, "*.xml"},
         {"notes.txt", "", ToolPages::Page::General, "*.txt"},
@@ -192,7 +221,7 @@ TEST_F(TMainFormTest, SameFileNameIgnoringCaseIsNotOpenedTwice)
     EXPECT_EQ(m_form->GetActiveEditor()->SynEdit1->line(0), "x");
 }
 
-TEST_F(TMainFormTest, UntitledNamesCountOpenWindows)
+TEST_F(TMainFormTest, UntitledNamesNeverRepeatAnOpenOne)
 {
     m_form->MakeUnit(".java");
     m_form->MakeUnit(".java");
@@ -201,8 +230,8 @@ TEST_F(TMainFormTest, UntitledNamesCountOpenWindows)
     m_form->editors().front()->close();
     settle();
     m_form->MakeUnit(".java");
-    EXPECT_EQ(m_form->GetActiveEditor()->caption(), "Untitled3.java");
-    EXPECT_EQ(listRows(), QStringList({"Untitled2.java", "Untitled3.java", "Untitled3.java"}));
+    EXPECT_EQ(m_form->GetActiveEditor()->caption(), "Untitled4.java");
+    EXPECT_EQ(listRows(), QStringList({"Untitled2.java", "Untitled3.java", "Untitled4.java"}));
 }
 
 TEST_F(TMainFormTest, UnreadableFileLeavesAnUnboundWindow)
@@ -386,10 +415,12 @@ TEST_F(TMainFormTest, ActivatingAWindowFollowsItsKind)
 
 namespace {
 
+// "a.java" is part of "data.java": unchecking data.java must keep it unsaved.
 TEST_F(TMainFormTest, QuitSavesOnlyTheCheckedDocuments)
 {
-    const QString first = writeFile("First.java", "one\n");
-    const QString second = writeFile("Second.java", "two\n");
+    QDir(m_files.path()).mkdir("sub");
+    const QString first = writeFile("sub/a.java", "one\n");
+    const QString second = writeFile("sub/data.java", "two\n");
     m_form->LoadFile(first);
     m_form->GetActiveEditor()->SynEdit1->setText("ONE\n");
     m_form->LoadFile(second);
@@ -616,6 +647,191 @@ TEST_F(TMainFormTest, StripHtmlNeverSilentlyOverwritesAnExistingTextFile)
     QFile original(page);
     ASSERT_TRUE(original.open(QIODevice::ReadOnly));
     EXPECT_TRUE(original.readAll().startsWith("<html>"));
+}
+
+} // namespace
+
+namespace {
+
+// A row finds its window by its whole name: "a.java" is no match for the
+// row "data.java", in either list command.
+TEST_F(TMainFormTest, ListRowsFindTheirWindowByTheWholeName)
+{
+    QDir(m_files.path()).mkdir("sub");
+    m_form->LoadFile(writeFile("sub/data.java", "d\n"));
+    m_form->LoadFile(writeFile("sub/a.java", "a\n"));
+    auto selectRow = [this](const QString& caption) {
+        for (int i = 0; i < m_form->ListView1->topLevelItemCount(); ++i)
+            if (m_form->ListView1->topLevelItem(i)->text(0) == caption)
+                m_form->ListView1->setCurrentItem(m_form->ListView1->topLevelItem(i));
+    };
+    selectRow("data.java");
+    m_form->Gotodocumentwindow1Click();
+    EXPECT_EQ(m_form->GetActiveEditor()->caption(), "data.java");
+
+    m_form->LoadFile(writeFile("sub/Other.java", "o\n"));
+    selectRow("data.java");
+    m_form->Delete1Click();
+    settle();
+    QStringList open;
+    for (TEditForm* e : m_form->editors())
+        open << e->caption();
+    EXPECT_EQ(open, QStringList({"a.java", "Other.java"}));
+    EXPECT_EQ(listRows(), QStringList({"a.java", "Other.java"}));
+}
+
+// The "already open" question's Yes brings the open one forward, whatever
+// the letter case of the two names.
+TEST_F(TMainFormTest, AlreadyOpenYesActivatesTheWindowOfAnyLetterCase)
+{
+    QDir(m_files.path()).mkdir("b");
+    QDir(m_files.path()).mkdir("a");
+    m_form->LoadFile(writeFile("b/test.JAVA", "x"));
+    m_form->LoadFile(writeFile("Else.java", "e"));
+    answerNextDialog("Yes");
+    emit m_form->filePanel->fileActivated(writeFile("a/Test.java", "y"));
+    settle();
+    EXPECT_EQ(m_form->editors().size(), 2u);
+    EXPECT_EQ(m_form->GetActiveEditor()->caption(), "test.JAVA");
+}
+
+// Save as under the name of another open document would leave two windows
+// of one name: it is refused and nothing is written.
+TEST_F(TMainFormTest, SaveAsRefusesTheNameOfAnotherOpenDocument)
+{
+    m_form->LoadFile(writeFile("Taken.java", "open\n"));
+    TEditForm* untitled = m_form->MakeUnit(".java");
+    untitled->SynEdit1->setText("new text");
+    QDir(m_files.path()).mkdir("elsewhere");
+    const QString target = m_files.filePath("elsewhere/Taken.java");
+    m_form->filePanel->setDirectory(m_files.filePath("elsewhere")); // where Save as starts
+    QString question;
+    answerNextFileDialog(target, nullptr, [&question] {
+        QTimer::singleShot(50, qApp, [&question] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                question = box->text();
+                box->button(QMessageBox::No)->click();
+            }
+        });
+    });
+    EXPECT_FALSE(untitled->SaveFileAs()) << untitled->FileName.toStdString();
+    EXPECT_TRUE(question.startsWith("A document with the same filename is already open.")) << question.toStdString();
+    EXPECT_FALSE(QFile::exists(target));
+    EXPECT_EQ(untitled->caption(), "Untitled2.java");
+    EXPECT_EQ(listRows(), QStringList({"Taken.java", "Untitled2.java"}));
+}
+
+TEST_F(TMainFormTest, WorkingDirIsWhereOpenAndSaveAsStart)
+{
+    QDir(m_files.path()).mkdir("work");
+    const QString work = QFileInfo(m_files.filePath("work")).absoluteFilePath();
+    m_form->filePanel->setDirectory(work);
+    m_form->MakeUnit(".java");
+    for (QAction* a : m_form->PopupMenu5->actions())
+        if (a->text() == "Set as working dir")
+            a->trigger();
+    QString openStart, saveStart;
+    answerNextFileDialog(QString(), &openStart);
+    m_form->Load1Click();
+    answerNextFileDialog(QString(), &saveStart);
+    m_form->SaveAs1Click();
+    EXPECT_EQ(openStart, work);
+    EXPECT_EQ(saveStart, work);
+}
+
+// The directory commands act on the folder that was right-clicked, not on
+// the one the file list shows.
+TEST_F(TMainFormTest, DirectoryPopupActsOnTheRightClickedFolder)
+{
+    QDir(m_files.path()).mkpath("top/inner");
+    const QString top = QFileInfo(m_files.filePath("top")).absoluteFilePath();
+    const QString inner = top + "/inner";
+    QTreeView* tree = m_form->filePanel->DirectoryListBox3;
+    auto* model = static_cast<QFileSystemModel*>(tree->model());
+    m_form->filePanel->setDirectory(top);
+    tree->expand(model->index(top));
+    QRect cell;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        tree->expand(model->index(top));
+        cell = tree->visualRect(model->index(inner));
+        return cell.isValid();
+    }, 5000));
+    QTimer::singleShot(100, qApp, [] {
+        if (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+    });
+    emit tree->customContextMenuRequested(cell.center());
+    EXPECT_EQ(m_form->filePanel->directory(), inner);
+}
+
+// Two slots whose texts name one key would make neither command run: the
+// lower slot keeps the key, and the clash is said once.
+TEST_F(TMainFormTest, ClashingShortcutsAtLoadLeaveTheKeyToTheLowerSlot)
+{
+    IniFile ini(m_home.filePath("Vornic.ini"));
+    ini.WriteString("ShortCutList", "2", "ctrl+shift+k");
+    ini.WriteString("ShortCutList", "15", "Shift+Ctrl+K");
+    QStringList reports;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, &answer, [&reports] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            reports << box->text();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    answer.start(50);
+    m_form->LoadShortcuts();
+    QTest::qWait(400);
+    answer.stop();
+    EXPECT_EQ(m_form->menus->action("Load1")->shortcut(), QKeySequence("Ctrl+Shift+K"));
+    EXPECT_TRUE(m_form->menus->action("Save1")->shortcut().isEmpty());
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports[0].contains("File: Save")) << reports[0].toStdString();
+    EXPECT_TRUE(reports[0].contains("File: Load")) << reports[0].toStdString();
+}
+
+// Copy and Select All act on the read-only pane that has the focus.
+TEST_F(TMainFormTest, CopyInTheCompilerLogCopiesTheLog)
+{
+    m_form->LoadFile(writeFile("Sel.java", "editor text"));
+    m_form->GetActiveEditor()->SynEdit1->selectAll();
+    m_form->PageControl4->setCurrentWidget(m_form->KompilatorLogTxt);
+    m_form->KompilatorLogTxt->setPlainText("log line");
+    QApplication::setActiveWindow(m_form);
+    m_form->KompilatorLogTxt->setFocus();
+    settle();
+    QApplication::clipboard()->clear();
+    m_form->menus->action("SelectAll1")->trigger();
+    m_form->menus->action("Copy1")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "log line");
+    EXPECT_EQ(m_form->GetActiveEditor()->SynEdit1->line(0), "editor text");
+}
+
+TEST_F(TMainFormTest, OpenFilesColumnIsFittedAtStart)
+{
+    settle();
+    QTest::qWait(200);
+    EXPECT_EQ(m_form->ListView1->columnWidth(0), m_form->ListView1->width() - 5);
+}
+
+// The number typed into "Goto line" is for the dialog, not the editor.
+TEST_F(TMainFormTest, GotoLineTakesTheKeyboard)
+{
+    QByteArray text;
+    for (int i = 1; i <= 10; ++i)
+        text += "line " + QByteArray::number(i) + "\n";
+    m_form->LoadFile(writeFile("Ten.java", text));
+    TEditForm* e = m_form->GetActiveEditor();
+    QApplication::setActiveWindow(m_form);
+    e->SynEdit1->setEditorFocus();
+    m_form->menus->action("Gotoline1")->trigger();
+    auto* dialog = m_form->findChild<TGotoLineFrm*>();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog->edit()->hasFocus(); }, 3000));
+    QTest::keyClicks(QApplication::focusWidget(), "7");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(e->SynEdit1->caretY(), 7);
+    EXPECT_EQ(e->SynEdit1->line(0), "line 1");
 }
 
 } // namespace

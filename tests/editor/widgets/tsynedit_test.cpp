@@ -2,6 +2,7 @@
 #include "editor/tsynjavasyn.h"
 #include "editor/widgets/editview.h"
 #include "editor/widgets/tsynedit.h"
+#include "editor/widgets/tsyngutter.h"
 
 #include <QAction>
 #include <QApplication>
@@ -142,6 +143,36 @@ TEST_F(TSynEditTest, ColumnSelectionReadsTheColumnsOfEachLine)
     EXPECT_EQ(m_edit->selText(), "bc\r\nhi\r\nn");
     EXPECT_EQ(m_edit->blockBegin(), (BufferCoord{2, 1}));
     EXPECT_EQ(m_edit->blockEnd(), (BufferCoord{4, 3}));
+}
+
+// Straight down first: the selection is no column wide for two steps, and
+// its anchor must hold all the same.
+TEST_F(TSynEditTest, ColumnSelectionKeepsItsAnchorWhileNoColumnWide)
+{
+    setLines({"abcdef", "ghijkl", "mnopqr"});
+    m_edit->setCaretXY(2, 1);
+    key(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    key(Qt::Key_Down, Qt::ShiftModifier);
+    key(Qt::Key_Down, Qt::ShiftModifier);
+    key(Qt::Key_Right, Qt::ShiftModifier);
+    key(Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(m_edit->selText(), "bc\r\nhi\r\nno");
+    EXPECT_EQ(m_edit->blockBegin(), (BufferCoord{2, 1}));
+    EXPECT_EQ(m_edit->blockEnd(), (BufferCoord{4, 3}));
+}
+
+// Leading zeros fill the gutter's digits, also in a short file.
+TEST_F(TSynEditTest, LeadingZerosFillTheGuttersDigits)
+{
+    TSynGutter* gutter = m_edit->gutter();
+    EXPECT_EQ(gutter->digitCount(), 4);
+    EXPECT_EQ(gutter->lineNumberText(7, 10), "7");
+    gutter->setLeadingZeros(true);
+    EXPECT_EQ(gutter->lineNumberText(7, 10), "0007");
+    EXPECT_EQ(gutter->lineNumberText(1, 1), "0001");
+    EXPECT_EQ(gutter->lineNumberText(12, 12345), "00012");
+    gutter->setDigitCount(2);
+    EXPECT_EQ(gutter->lineNumberText(7, 10), "07");
 }
 
 TEST_F(TSynEditTest, LineSelectionTakesWholeLines)

@@ -1,6 +1,8 @@
 #include "toolchain/trunnerthread.h"
 #include "toolchain/widgets/tprogrunfrm.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -105,6 +107,78 @@ TEST(ProgRunFrm, ALongRunKeepsTheLastLines)
     const QString text = pane(form.get());
     EXPECT_TRUE(text.endsWith(QString("\n%1\nDone!").arg(Lines)));
     EXPECT_EQ(text.section('\n', 0, 0).toInt(), Lines - kept + 2); // whole lines, none cut
+}
+
+// What the program wrote last, without a line end, shows before "Done!".
+TEST(ProgRunFrm, ALastLineWithoutLineEndShowsBeforeDone)
+{
+    std::unique_ptr<TProgRunFrm> form(console("printf 'one\\nbye'"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->Finished; }, 10000));
+    QTest::qWait(1500); // a timer tick comes and goes
+    EXPECT_EQ(pane(form.get()), "one\nbye\nDone!");
+}
+
+// The tab that starts a stack trace's "at" line is the program's.
+TEST(ProgRunFrm, TabsShowAsTheProgramWroteThem)
+{
+    std::unique_ptr<TProgRunFrm> form(console("printf 'Exception x\\n'; sleep 0.3; printf '\\tat A.main(A.java:3)\\n'"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->Finished; }, 10000));
+    EXPECT_EQ(pane(form.get()), "Exception x\n\tat A.main(A.java:3)\nDone!");
+}
+
+// Typing that starts before the program's answer to the last line arrives
+// stays whole: the answer goes above it.
+TEST(ProgRunFrm, TypingRightAfterEnterIsNotSplitByOutput)
+{
+    std::unique_ptr<TProgRunFrm> form(
+        console("read a; sleep 0.5; echo got; read b; echo \"[$b]\" | tr -d '\\r'"));
+    form->RichEdit1->setFocus();
+    QTest::keyClicks(form->RichEdit1, "first");
+    QTest::keyClick(form->RichEdit1, Qt::Key_Return);
+    QTest::keyClicks(form->RichEdit1, "s");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pane(form.get()).contains("got"); }, 5000));
+    QTest::keyClicks(form->RichEdit1, "econd");
+    QTest::keyClick(form->RichEdit1, Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->Finished; }, 10000));
+    EXPECT_EQ(pane(form.get()), "first\ngot\nsecond\n[second]\nDone!");
+}
+
+// A second console opens beside the first, not exactly on top of it.
+TEST(ProgRunFrm, ASecondConsoleIsCascaded)
+{
+    QWidget frame;
+    frame.show();
+    std::unique_ptr<TProgRunFrm> first(new TProgRunFrm({"/bin/sh", {"-c", "sleep 2"}, QDir::tempPath()}, "A.java", &frame));
+    first->show();
+    std::unique_ptr<TProgRunFrm> second(new TProgRunFrm({"/bin/sh", {"-c", "sleep 2"}, QDir::tempPath()}, "B.java", &frame));
+    second->show();
+    EXPECT_GE((second->pos() - first->pos()).manhattanLength(), 20);
+}
+
+// Typed input is for the program: the console takes the keyboard when it
+// opens and when its program prompts while the frame window is active.
+TEST(ProgRunFrm, TheConsoleTakesTheKeyboardForAPrompt)
+{
+    QWidget frame;
+    auto* editor = new QLineEdit(&frame);
+    frame.show();
+    std::unique_ptr<TProgRunFrm> form(new TProgRunFrm(
+        {"/bin/sh", {"-c", "sleep 0.5; printf 'Number: '; read n; echo \"[$n]\" | tr -d '\\r'"}, QDir::tempPath()},
+        "A.java", &frame));
+    form->show();
+    form->takeFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->RichEdit1->hasFocus(); }, 3000));
+    // The user goes back to the editor before the prompt comes.
+    frame.activateWindow();
+    editor->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return editor->hasFocus(); }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pane(form.get()) == "Number: "; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->RichEdit1->hasFocus(); }, 3000));
+    QTest::keyClicks(QApplication::focusWidget(), "42");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->Finished; }, 10000));
+    EXPECT_EQ(pane(form.get()), "Number: 42\n[42]\nDone!");
+    EXPECT_EQ(editor->text(), "");
 }
 
 } // namespace
