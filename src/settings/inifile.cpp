@@ -3,7 +3,6 @@
 #include "settings/fileaccess.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <mutex>
 #include <vector>
@@ -156,8 +155,9 @@ void writeLines(const QString& path, const std::vector<Line>& lines)
         out += l.text;
         out += l.end;
     }
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(out) != out.size() || !f.commit())
+    // Never replaces what is not a regular file: renaming a temporary file
+    // over a link to /dev/zero would, for root, replace the device itself.
+    if (!FileAccess::writeFileSafely(path, out))
         throw IniWriteError(QStringLiteral("Unable to write to ") + path);
 }
 

@@ -87,6 +87,24 @@ TEST_F(FilesTest, AnythingButARegularFileIsRefusedAtOnceNamingThePath)
     EXPECT_EQ(m_form->editors()[0]->SynEdit1->line(0), "class A {}");
 }
 
+TEST_F(FilesTest, AFileOver256MBIsOpenedOnlyWhenTheUserAgrees)
+{
+    start();
+    const QString path = m_files.filePath("huge.txt");
+    {
+        QFile f(path); // sparse: no disk is used
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.resize(qint64(300) * 1024 * 1024));
+    }
+    MessageBoxAnswerer boxes(QStringLiteral("No"));
+    m_form->LoadFile(path);
+    ASSERT_EQ(boxes.texts.size(), 1);
+    EXPECT_EQ(boxes.texts[0], QStringLiteral("The file \"%1\" is 300 MB. Opening it takes much memory and time. "
+                                             "Do you want to open it?")
+                                  .arg(path));
+    EXPECT_TRUE(m_form->editors().empty());
+}
+
 TEST_F(FilesTest, ASettingsFileThatIsNoRegularFileReadsAsEmpty)
 {
     const QString ini = m_home.filePath("Vornic.ini");
@@ -99,6 +117,11 @@ TEST_F(FilesTest, ASettingsFileThatIsNoRegularFileReadsAsEmpty)
     ASSERT_EQ(::symlink("/dev/zero", ini.toLocal8Bit().constData()), 0);
     start(); // would read /dev/zero until memory runs out
     EXPECT_EQ(m_form->SettingsIni->ReadInteger("EditorOptions", "FontSize", 10), 10);
+    // Nor is the device replaced by a settings file.
+    EXPECT_THROW(m_form->SettingsIni->WriteInteger("EditorOptions", "FontSize", 12), IniWriteError);
+    struct stat st {};
+    ASSERT_EQ(::stat("/dev/zero", &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode));
 }
 
 TEST_F(FilesTest, AUtf8FileShowsRightAndSavesBackByteForByte)
