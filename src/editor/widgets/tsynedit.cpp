@@ -185,14 +185,17 @@ void TSynEdit::clearLines()
 
 QByteArray TSynEdit::documentBytes() const
 {
-    QByteArray out;
-    const int count = lineCount();
-    for (int i = 0; i < count; ++i) {
-        if (i)
-            out += '\n';
-        out += lineBytes(i);
-    }
-    return out;
+    const long length = send(S::SCI_GETLENGTH);
+    if (length == 0)
+        return {};
+    // The scanners take the whole document on every trigger key: one copy.
+    const QByteArrayView buffer(reinterpret_cast<const char*>(send(S::SCI_GETCHARACTERPOINTER)), length);
+    QByteArray bytes = m_encoding == TextEncoding::Utf8
+                           ? buffer.toByteArray()
+                           : TextEncodings::fromUtf8(buffer, m_encoding).value_or(QByteArray());
+    if (bytes.isEmpty()) // text that reached the buffer past the checks
+        bytes = QString::fromUtf8(buffer).toLatin1();
+    return normalizeLineEnds(bytes);
 }
 
 QString TSynEdit::text() const
