@@ -14,7 +14,7 @@ class MessageBoxAnswerer {
 public:
     explicit MessageBoxAnswerer(QString answer = QStringLiteral("OK")) : m_answer(std::move(answer))
     {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box)
                 return;
