@@ -6,7 +6,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-bench"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORNIC_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" --target highlighter_bench editor_bench toolchain_bench utilities_bench generators_bench \
+cmake --build "$build" --target highlighter_bench editor_bench toolchain_bench utilities_bench generators_bench assist_bench \
   typing_bench
 
 echo "== highlighter_bench"
@@ -26,3 +26,6 @@ QT_QPA_PLATFORM=offscreen "$build/bin/typing_bench" "$@"
 echo
 echo "== toolchain_bench (needs a JDK)"
 QT_QPA_PLATFORM=offscreen "$build/bin/toolchain_bench"
+echo
+echo "== assist_bench"
+QT_QPA_PLATFORM=offscreen "$build/bin/assist_bench" "$@"

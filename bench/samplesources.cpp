@@ -1,5 +1,6 @@
 #include "samplesources.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string_view>
 
@@ -85,17 +86,33 @@ void javaStatement(LineSink& out, Dice& dice, std::string_view indent)
 {
     const std::string_view a = dice.pick(kNames), b = dice.pick(kNames);
     switch (dice.next(9)) {
-    case 0: out.add(indent, dice.pick(kTypes), " ", a, " = ", dice.pick(kNumbers), ";"); break;
-    case 1: out.add(indent, a, " += (", b, " * 3 + 7) % 11 << 2;"); break;
-    case 2: out.add(indent, "String ", a, " = ", dice.pick(kStrings), " + ", b, ";"); break;
-    case 3: out.add(indent, a, " = ", b, " != null && ", b, ".length() >= 0x10 ? -1 : ~", a, ";"); break;
-    case 4: out.add(indent, "System.out.println(", dice.pick(kStrings), " + ", a, "[i] + ',' + '\\n');"); break;
-    case 5: out.add(indent, "// ", dice.pick(kWords), " ", dice.pick(kWords), " the ", a, " before use"); break;
-    case 6: out.add(indent, "result.put(", dice.pick(kStrings), ", Integer.valueOf(", a, " >>> 1)); // cache"); break;
+    case 0:
+        out.add(indent, dice.pick(kTypes), " ", a, " = ", dice.pick(kNumbers), ";");
+        break;
+    case 1:
+        out.add(indent, a, " += (", b, " * 3 + 7) % 11 << 2;");
+        break;
+    case 2:
+        out.add(indent, "String ", a, " = ", dice.pick(kStrings), " + ", b, ";");
+        break;
+    case 3:
+        out.add(indent, a, " = ", b, " != null && ", b, ".length() >= 0x10 ? -1 : ~", a, ";");
+        break;
+    case 4:
+        out.add(indent, "System.out.println(", dice.pick(kStrings), " + ", a, "[i] + ',' + '\\n');");
+        break;
+    case 5:
+        out.add(indent, "// ", dice.pick(kWords), " ", dice.pick(kWords), " the ", a, " before use");
+        break;
+    case 6:
+        out.add(indent, "result.put(", dice.pick(kStrings), ", Integer.valueOf(", a, " >>> 1)); // cache");
+        break;
     case 7:
         out.add(indent, a, "++; ", b, "--; /* inline */ ", a, " ^= ", b, " | 0xFF & ", dice.pick(kNumbers), ";");
         break;
-    default: out.add(indent, "return ", a, " == ", b, " || !", a, ".isEmpty();"); break;
+    default:
+        out.add(indent, "return ", a, " == ", b, " || !", a, ".isEmpty();");
+        break;
     }
 }
 
@@ -153,6 +170,22 @@ std::string generateJavaSource(int lines)
         out.add("}");
         out.add("");
     }
+    return out.take();
+}
+
+std::string generateSingleClassJavaSource(int lines, std::string_view className, std::string_view header)
+{
+    LineSink out(lines);
+    Dice dice;
+    out.add("public class ", className, " {");
+    std::size_t start = 0;
+    while (start <= header.size()) {
+        const std::size_t end = std::min(header.find('\n', start), header.size());
+        out.add(header.substr(start, end - start));
+        start = end + 1;
+    }
+    for (int m = 0; !out.full(); ++m)
+        javaMethod(out, dice, m);
     return out.take();
 }
 

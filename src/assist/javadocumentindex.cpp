@@ -60,10 +60,12 @@ void JavaDocumentIndex::readFrom(const DocumentLines& lines, int first)
             const std::string_view token = lexer.GetToken();
             switch (lexer.GetTokenKind()) {
             case TokenKind::Symbol:
-                if (has(token, '{'))
+                if (has(token, '{')) {
                     ++depth;
-                else if (has(token, '}'))
+                    flags &= ~kClassKeywordSeen;
+                } else if (has(token, '}')) {
                     --depth;
+                }
                 break;
             case TokenKind::Keyword:
                 flags &= ~(kLastKeywordIsClass | kClassKeywordSeen);

@@ -85,22 +85,22 @@ QStringList ClipAndFindMultilineDatamembers(std::string_view document, const QSt
     for (int i = 0; i < lines.count(); ++i) {
         buffer.clear();
         std::string_view lastToken;
-        bool stoppedAtBrace = false;
-        // The walk of a line ends at the first "=", ";" or "{" of a member,
-        // so the lexer never sees the rest of that line.
-        bool stopped = false;
+        // A member's head ends at its first "=", ";" or "{" on the line; the
+        // rest of the line is still read for its braces, so that a one-line
+        // method ("void go() { }") or an anonymous class leaves the depth
+        // right and a comment opened there is seen.
+        int stopDepth = -1;
         for (lexer.SetLine(lines.line(i), i); !lexer.GetEol(); lexer.Next()) {
             const std::string_view token = lexer.GetToken();
-            const bool memberLevel = depth == 1 && insideClass;
-            lastToken = token;
+            const bool collecting = stopDepth < 0;
+            const bool memberLevel = collecting && depth == 1 && insideClass;
+            if (collecting)
+                lastToken = token;
             switch (lexer.GetTokenKind()) {
             case TokenKind::Symbol:
-                if (memberLevel && (has(token, '=') || has(token, ';') || has(token, '{'))) {
-                    stoppedAtBrace = has(token, '{');
-                    stopped = true;
-                    break;
-                }
-                if (memberLevel)
+                if (memberLevel && (has(token, '=') || has(token, ';') || has(token, '{')))
+                    stopDepth = depth;
+                else if (memberLevel)
                     buffer += token;
                 if (has(token, '{')) {
                     ++depth;
@@ -121,16 +121,15 @@ QStringList ClipAndFindMultilineDatamembers(std::string_view document, const QSt
                     insideClass = name.foundIn(token);
                 break;
             case TokenKind::Space:
-                if (depth == 1)
+                if (collecting && depth == 1)
                     buffer += token;
                 break;
             default:
                 break;
             }
-            if (stopped)
-                break;
         }
-        if (depth == 1 && !trimmed(buffer).empty()) {
+        const int headDepth = stopDepth >= 0 ? stopDepth : depth;
+        if (headDepth == 1 && !trimmed(buffer).empty()) {
             if (has(buffer, '(')) {
                 if (!has(buffer, " new "))
                     heads.emplace_back(trimmed(buffer));
@@ -138,8 +137,6 @@ QStringList ClipAndFindMultilineDatamembers(std::string_view document, const QSt
                 heads.emplace_back(trimmed(buffer));
             }
         }
-        if (stoppedAtBrace)
-            ++depth;
     }
     return decodeAll(heads);
 }
@@ -166,9 +163,12 @@ QStringList NormalizeMemberEntries(const QStringList& entries)
                 word.clear();
                 listOpen = true;
             } else if (c == QLatin1Char(')')) {
-                listOpen = false;
                 result += (previous == open ? QString() : blank) + word + QLatin1Char(')');
-                out << result;
+                // Only a ")" that closes an open list gives an entry, so that
+                // "f())))..." yields one and a long line stays linear.
+                if (listOpen)
+                    out << result;
+                listOpen = false;
             } else {
                 word += c;
             }
@@ -203,6 +203,12 @@ int FinnClassStart(std::string_view document, int line)
         case TokenKind::Identifier:
             if (classKeywordSeen)
                 found = index;
+            break;
+        case TokenKind::Symbol:
+            // The body opens: its first fields ("String s;") are no class
+            // head, or the class would seem to start below them.
+            if (has(token, '{'))
+                classKeywordSeen = false;
             break;
         default:
             break;

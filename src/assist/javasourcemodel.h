@@ -34,7 +34,9 @@ QStringList ClipAndFindMultilineDatamembers(std::string_view document, const QSt
 // becomes "final int MAX", "public void go(int a)" becomes "void go(int a)".
 QStringList NormalizeMemberEntries(const QStringList& entries);
 
-// The last line before `line` that declares a class (nested ones too), or -1.
+// The last line before `line` that declares a class (nested ones too), or -1:
+// the line of an identifier met after the keyword class, before any other
+// keyword, a comment or the "{" that opens the class body.
 int FinnClassStart(std::string_view document, int line);
 
 // FinnScopeSlutt (find scope end): the line of the brace that closes the

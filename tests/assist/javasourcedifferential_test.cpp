@@ -36,4 +36,17 @@ TEST(JavaScannersDifferential, ManyLines)
     }
 }
 
+// Long lines, NUL bytes and what never ends: the answers still agree.
+TEST(JavaScannersDifferential, LongLinesAndStrayBytes)
+{
+    std::string longLine = "class A { ";
+    for (int i = 0; i < 20000; ++i)
+        longLine += i % 7 ? "int a" + std::to_string(i) + ", " : "{ /* } */ \"}\" ";
+    JavaSourceDifferential::Session session(7);
+    session.setLines({"class Open {", longLine, std::string("  int x\0y;", 10), "  /* never closed", "  \"\"\"",
+                      "class B { int z; }", "}"});
+    const std::string failure = session.compareSome(8);
+    EXPECT_TRUE(failure.empty()) << failure;
+}
+
 } // namespace

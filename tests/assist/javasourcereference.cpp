@@ -200,21 +200,29 @@ QStringList ClipAndFindMultilineDatamembers(const Lines& lines, const QString& c
     QString lastKeyword;
     TSynJavaSyn lexer;
     for (int i = 0; i < int(lines.size()); ++i) {
-        QString buffer, lastToken, stopToken;
-        // The walk of a line stops at a member's "=", ";" or "{": no token
-        // after it is read from the lexer.
+        QString buffer, lastToken;
+        bool headEnded = false;
+        int depthAtEnd = 0;
+        // The head ends at a member's "=", ";" or "{"; after it the line is
+        // only read for braces and class names.
         for (lexer.SetLine(lines[std::size_t(i)], i); !lexer.GetEol(); lexer.Next()) {
             const QString token = lexer.GetTokenText();
-            lastToken = token;
-            const bool memberLevel = depth == 1 && insideClass;
             const TokenKind kind = lexer.GetTokenKind();
-            if (kind == TokenKind::Symbol) {
-                if (memberLevel && (contains(token, "=") || contains(token, ";") || contains(token, "{"))) {
-                    stopToken = token;
-                    break;
-                }
-                if (memberLevel)
+            if (!headEnded) {
+                lastToken = token;
+                const bool memberLevel = depth == 1 && insideClass;
+                if (kind == TokenKind::Symbol && memberLevel &&
+                    (contains(token, "=") || contains(token, ";") || contains(token, "{"))) {
+                    headEnded = true;
+                    depthAtEnd = depth;
+                } else if (memberLevel &&
+                           (kind == TokenKind::Symbol || kind == TokenKind::Keyword || kind == TokenKind::Identifier)) {
                     buffer += token;
+                } else if (kind == TokenKind::Space && depth == 1) {
+                    buffer += token;
+                }
+            }
+            if (kind == TokenKind::Symbol) {
                 if (contains(token, "{")) {
                     depth++;
                 } else if (contains(token, "}")) {
@@ -224,19 +232,14 @@ QStringList ClipAndFindMultilineDatamembers(const Lines& lines, const QString& c
                 }
             } else if (kind == TokenKind::Keyword) {
                 lastKeyword = token;
-                if (memberLevel)
-                    buffer += token;
             } else if (kind == TokenKind::Identifier) {
-                if (memberLevel)
-                    buffer += token;
                 if (depth == 0 && contains(lastKeyword, "class"))
                     insideClass = contains(token, className);
-            } else if (kind == TokenKind::Space) {
-                if (depth == 1)
-                    buffer += token;
             }
         }
-        if (depth == 1 && !trim(buffer).isEmpty()) {
+        if (!headEnded)
+            depthAtEnd = depth;
+        if (depthAtEnd == 1 && !trim(buffer).isEmpty()) {
             if (contains(buffer, "(")) {
                 if (!contains(buffer, " new "))
                     result << trim(buffer);
@@ -244,8 +247,6 @@ QStringList ClipAndFindMultilineDatamembers(const Lines& lines, const QString& c
                 result << trim(buffer);
             }
         }
-        if (contains(stopToken, "{"))
-            depth++;
     }
     return programForm(result);
 }
@@ -264,6 +265,8 @@ int FinnClassStart(const Lines& lines, int n)
                 classKeywordSeen = contains(lexer.GetTokenText(), "class");
             else if (kind == TokenKind::Identifier && classKeywordSeen)
                 result = i;
+            else if (kind == TokenKind::Symbol && contains(lexer.GetTokenText(), "{"))
+                classKeywordSeen = false; // the class head ends where its body opens
         }
     return result;
 }

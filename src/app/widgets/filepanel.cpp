@@ -49,7 +49,9 @@ FilePanel::FilePanel(QWidget* parent) : QWidget(parent)
     // rest of the panel's width, whatever its splitter does.
     auto* driveLabel = new QLabel(QStringLiteral("&Drive:"), this);
     driveLabel->setBuddy(DriveComboBox3);
-    auto* filterLabel = new QLabel(QStringLiteral("F&ilter:"), this);
+    // No Alt key for the filter: its letters open menus (Alt+I is the
+    // Insert menu of HTML documents).
+    auto* filterLabel = new QLabel(QStringLiteral("Filter:"), this);
     filterLabel->setBuddy(FilterComboBox1);
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);

@@ -50,6 +50,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     wireCommands();
     wireEditingCommands();
     wireCompiler();
+    wireCodeAssistance();
     wirePrinting();
     wireUtilities();
     wireGenerators();
@@ -162,6 +163,7 @@ void TMainForm::FormCreate()
     ImagesFolder = QStringLiteral("images");
     toolPages->setPageVisible(ToolPages::Page::Java, false);
     toolPages->setPageVisible(ToolPages::Page::Html, false);
+    LagNyCompletionListe();
 
     SettingsPath = programFile(QStringLiteral("Vornic.ini"));
     SettingsIni = std::make_unique<IniFile>(SettingsPath);

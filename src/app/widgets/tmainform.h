@@ -2,6 +2,7 @@
 
 #include "app/directoryrules.h"
 #include "app/filehistory.h"
+#include "assist/widgets/tsynautocomplete.h"
 #include "generators/widgets/generatorhost.h"
 #include "settings/customlanguages.h"
 #include "toolchain/kitcommands.h"
@@ -99,6 +100,17 @@ public:
     QStringList NormalizeMemberEntries(const QStringList& entries) const;
     int FinnClassStart(int line) const;
     int FinnScopeSlutt(int line) const; // find scope end
+    // Code assistance (tmainform_assist.cpp): the templates of every editor
+    // window, the completion switches and Quick find.
+    TSynAutoComplete SynAutoComplete1;
+    QStringList TemplateList; // the built-ins until completion/auto.cmp is read
+    void LagNyCompletionListe(); // make new completion list: read completion/auto.cmp again
+    void CompletionProposal1Click();
+    void Autocompletion1Click();
+    void ClassNameCompoBox1Enter();
+    void ClassNameCompoBox1Click();
+    void ClassDatamemberComboBox2Click();
+    void SpeedButton101Click();
     // Compiling.
     QStringList CompilerOutputLines;
     int ErrorCount = 0;
@@ -219,6 +231,7 @@ public:
     void LoadLangData(const QString& name, bool withSample) override;
     void runMainCommand(const QString& objectName) override;
     void setFindNextEnabled(bool enabled) override;
+    void expandTemplate(const QString& word, TSynEdit* edit) override;
 
     // Java code generators (tmainform_generators.cpp): the snippets, and
     // the class wizard, exception, try-catch and expression dialogs.
@@ -261,6 +274,7 @@ private:
     void wireHistory();
     void wireCompiler();
     void wireRunner();
+    void wireCodeAssistance();
     void wirePrinting();
     void wireUtilities();
     void setUpSpellChecker(); // the one-shot start step

@@ -388,7 +388,8 @@ QGroupBox* ToolPages::makeQuickFind()
     layout->setSpacing(2);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Class name:"), GroupBox12));
+    auto* classLabel = new QLabel(QStringLiteral("Class name:"), GroupBox12);
+    top->addWidget(classLabel);
     top->addStretch(1);
     SpeedButton101 = makeButton(GroupBox12, "SpeedButton101", "Close quick find", "window-close");
     SpeedButton101->setFixedSize(16, 16);
@@ -398,13 +399,16 @@ QGroupBox* ToolPages::makeQuickFind()
 
     ClassNameCompoBox1 = new QComboBox(GroupBox12);
     ClassNameCompoBox1->setObjectName(QStringLiteral("ClassNameCompoBox1"));
+    classLabel->setBuddy(ClassNameCompoBox1);
     layout->addWidget(ClassNameCompoBox1);
 
-    layout->addWidget(new QLabel(QStringLiteral("Class datamember:"), GroupBox12));
+    auto* memberLabel = new QLabel(QStringLiteral("Class datamember:"), GroupBox12);
+    layout->addWidget(memberLabel);
     // Stays disabled until a class is chosen in the box above.
     ClassDatamemberComboBox2 = new QComboBox(GroupBox12);
     ClassDatamemberComboBox2->setObjectName(QStringLiteral("ClassDatamemberComboBox2"));
     ClassDatamemberComboBox2->setEnabled(false);
+    memberLabel->setBuddy(ClassDatamemberComboBox2);
     layout->addWidget(ClassDatamemberComboBox2);
     return GroupBox12;
 }
@@ -415,6 +419,8 @@ QToolButton* ToolPages::makeButton(QWidget* parent, const char* name, const char
     auto* b = new QToolButton(parent);
     b->setObjectName(QString::fromUtf8(name));
     b->setToolTip(QString::fromUtf8(hint));
+    // Without it a screen reader names every icon after its group's caption.
+    b->setAccessibleName(b->toolTip());
     b->setAutoRaise(true);
     b->setFixedSize(buttonSize, buttonSize);
     b->setIconSize(QSize(16, 16));

@@ -8,6 +8,8 @@
 
 #include <QHBoxLayout>
 
+#include <limits>
+
 using S = QsciScintillaBase;
 
 long TSynEdit::sciColor(TColor color, const QColor& fallback)
@@ -418,11 +420,27 @@ void TSynEdit::setSelText(const QString& text)
         return;
     const QByteArray bytes = bufferText(text);
     send(S::SCI_BEGINUNDOACTION);
-    if (send(S::SCI_SELECTIONISRECTANGLE) && selAvail())
-        send(S::SCI_CLEAR);
-    long start = send(S::SCI_GETSELECTIONSTART);
-    const long end = send(S::SCI_GETSELECTIONEND);
-    const long virt = start == end ? send(S::SCI_GETSELECTIONNCARETVIRTUALSPACE, send(S::SCI_GETMAINSELECTION)) : 0;
+    long start = 0, end = 0, virt = 0;
+    if (send(S::SCI_SELECTIONISRECTANGLE)) {
+        if (selAvail())
+            send(S::SCI_CLEAR);
+        // A column block, cleared or no column wide, leaves one caret per
+        // line; the limits of the selection span the lines between them,
+        // which must stay. The text goes in once, at the top caret.
+        start = std::numeric_limits<long>::max();
+        for (long i = 0, n = send(S::SCI_GETSELECTIONS); i < n; ++i) {
+            const long caret = send(S::SCI_GETSELECTIONNCARET, i);
+            if (caret < start) {
+                start = caret;
+                virt = send(S::SCI_GETSELECTIONNCARETVIRTUALSPACE, i);
+            }
+        }
+        end = start;
+    } else {
+        start = send(S::SCI_GETSELECTIONSTART);
+        end = send(S::SCI_GETSELECTIONEND);
+        virt = start == end ? send(S::SCI_GETSELECTIONNCARETVIRTUALSPACE, send(S::SCI_GETMAINSELECTION)) : 0;
+    }
     QByteArray insert = bytes;
     if (virt > 0) // the caret lies beyond the line end: fill up to it
         insert.prepend(QByteArray(int(virt), ' '));

@@ -34,6 +34,12 @@ bool TSynEdit::handleKeyPress(QKeyEvent* event)
         runCommand(*command);
         return true;
     }
+    if (key == Qt::Key_Escape) {
+        // No command of the control: the window around it gets the key, so
+        // that Escape cancels a dialog holding a code box.
+        event->ignore();
+        return true;
+    }
     const QString text = event->text();
     if (mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return true; // unbound combinations must not type control characters

@@ -1,6 +1,7 @@
 #include "generators/widgets/javacodebox.h"
 
 #include "editor/tsynjavasyn.h"
+#include "editor/widgets/editview.h"
 #include "editor/widgets/tsyngutter.h"
 
 JavaCodeBox::JavaCodeBox(QWidget* parent) : TSynEdit(parent), m_java(std::make_unique<TSynJavaSyn>())
@@ -16,6 +17,12 @@ JavaCodeBox::~JavaCodeBox()
 {
     // The control lets go of the highlighter before the highlighter goes.
     setHighlighter(nullptr);
+}
+
+void JavaCodeBox::setCaption(const QString& caption)
+{
+    setAccessibleName(caption);
+    view()->setAccessibleName(caption);
 }
 
 QSize JavaCodeBox::sizeHint() const

@@ -17,6 +17,10 @@ public:
     // As small as its minimum size: the dialog's layout gives it its room.
     QSize sizeHint() const override;
 
+    // The caption a screen reader gives the box. The inner view takes the
+    // keyboard, and a buddy label names only the box around it.
+    void setCaption(const QString& caption);
+
 private:
     std::unique_ptr<TSynJavaSyn> m_java;
 };

@@ -1,6 +1,5 @@
 #include "generators/widgets/texeptionfrm.h"
 
-#include "editor/widgets/editview.h"
 #include "generators/exceptiongenerators.h"
 #include "generators/widgets/generatorcommands.h"
 #include "generators/widgets/generatorhost.h"
@@ -39,8 +38,7 @@ TExeptionFrm::TExeptionFrm(GeneratorHost& host, QWidget* parent) : QDialog(paren
     SynMemo1 = new JavaCodeBox(codeGroup);
     SynMemo1->setObjectName(QStringLiteral("SynMemo1"));
     // The group's caption names the box for screen readers too.
-    SynMemo1->setAccessibleName(codeGroup->title());
-    SynMemo1->view()->setAccessibleName(codeGroup->title());
+    SynMemo1->setCaption(codeGroup->title());
     SynMemo1->setMinimumHeight(90);
     auto* codeLayout = new QVBoxLayout(codeGroup);
     codeLayout->addWidget(SynMemo1);

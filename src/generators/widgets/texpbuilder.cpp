@@ -40,10 +40,16 @@ QTreeWidget* makeList(const char* name, QWidget* parent)
     return list;
 }
 
+// The label is the control's buddy, and its caption is the control's name
+// for screen readers: a buddy names neither a list nor the code box's view.
 QLabel* makeLabel(const char* caption, QWidget* buddy, QWidget* parent)
 {
     auto* label = new QLabel(QString::fromLatin1(caption), parent);
     label->setBuddy(buddy);
+    if (auto* box = qobject_cast<JavaCodeBox*>(buddy))
+        box->setCaption(label->text());
+    else
+        buddy->setAccessibleName(label->text());
     return label;
 }
 

@@ -83,6 +83,8 @@ TJavaKlasseWizFrm::TJavaKlasseWizFrm(GeneratorHost& host, QWidget* parent) : QDi
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addLayout(inputs);
     groupLayout->addWidget(makeLabel("Mark the members your wish to have a set function on:", Datamedlemmer, group));
+    // A buddy label names no list for screen readers.
+    Datamedlemmer->setAccessibleName(QStringLiteral("Mark the members your wish to have a set function on:"));
     groupLayout->addWidget(Datamedlemmer, 1);
     groupLayout->addLayout(deleteRow);
 

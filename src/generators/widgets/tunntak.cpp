@@ -43,6 +43,7 @@ TUnntak::TUnntak(GeneratorHost& host, QWidget* parent) : QDialog(parent), m_host
     form->addRow(QStringLiteral("Extends:"), ComboBox1);
     auto* previewLabel = new QLabel(QStringLiteral("Preview:"), this);
     previewLabel->setBuddy(SynMemo1);
+    SynMemo1->setCaption(previewLabel->text());
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     for (QPushButton* b : {Button1, Button2, Button3})

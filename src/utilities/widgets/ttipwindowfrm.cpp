@@ -45,8 +45,11 @@ TTipWindowFrm::TTipWindowFrm(IniFile& settings, const QString& tipsPath, QWidget
     setObjectName(QStringLiteral("TipWindowFrm"));
     setWindowTitle(QStringLiteral("Tip of the day"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    // Kept above the frame window by being its transient dialog, not by
+    // staying on top of everything: a wizard opened while the tip shows
+    // must come above it, or the tip hides the wizard it cannot be used
+    // beside.
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setModal(false);
 
     Image1 = new QLabel(this);

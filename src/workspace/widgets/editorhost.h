@@ -4,6 +4,7 @@
 
 class IniFile;
 class TEditForm;
+class TSynEdit;
 
 // What an editor window asks of the frame window that holds it. The frame
 // window implements it; the editor window never reaches further.
@@ -56,4 +57,8 @@ public:
     // Runs the frame window's command of that menu item (context-menu items
     // that forward to the main window).
     virtual void runMainCommand(const QString& objectName) = 0;
+
+    // Expands the template named word before the caret of the control, if
+    // there is one (the frame window's template component).
+    virtual void expandTemplate(const QString& word, TSynEdit* edit) = 0;
 };

@@ -133,6 +133,7 @@ TEditForm::TEditForm(EditorHost* host, QWidget* parent) : QMdiSubWindow(parent),
     });
 
     m_search = std::make_unique<EditorSearch>(this, SynEdit1, m_host);
+    setUpCodeAssistance();
     buildPopupMenu();
     SynEdit1->setPopupMenu(PopupMenu1);
     setStatusText(2, QStringLiteral("Insertion"));
@@ -371,7 +372,8 @@ void TEditForm::SynEdit1KeyDown(int& key, Qt::KeyboardModifiers shift)
                                                                           : QStringLiteral("Overwrite"));
             break;
         case EditorLogic::KeyDownAction::SpaceTrigger:
-            // The attribute popup and the templates attach here with their Parts.
+            // The attribute popup attaches here with its Part.
+            spaceDown(shift);
             break;
         case EditorLogic::KeyDownAction::MarkModified:
             markModified();
@@ -388,6 +390,7 @@ void TEditForm::SynEdit1KeyPress(QChar& key)
         SynEdit1->setSelText(QStringLiteral("."));
         key = QChar();
         SynEdit1->setEditorFocus();
+        dotTyped();
         return;
     }
     if (key == QLatin1Char('>')) {

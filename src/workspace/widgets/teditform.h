@@ -7,10 +7,13 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class EditorHost;
 class EditorSearch;
+class ParameterHint;
+class TCustomSynAutoComplete;
 class QLabel;
 class QMenu;
 class TSynEdit;
@@ -46,6 +49,12 @@ public:
     QString LastChosenMethod;
 
     TSynEdit* SynEdit1 = nullptr;
+    // Code assistance (teditform_assist.cpp): the member popup's component
+    // and the parameter hint, both freed with the window.
+    TCustomSynAutoComplete* JavaCompletion = nullptr;
+    ParameterHint* scpParams = nullptr;
+    // Whether the parameter hint applies at the caret, and its current parameter.
+    std::optional<int> scpParamsExecute() const;
     QString caption() const { return windowTitle(); }
     void setCaption(const QString& caption) { setWindowTitle(caption); }
     // Lower-case extension of the caption, with its dot.
@@ -136,6 +145,9 @@ private:
     void markModified();
     int caretByteColumn() const;
     void showEncoding();
+    void setUpCodeAssistance();
+    void dotTyped();                               // after "." is written
+    void spaceDown(Qt::KeyboardModifiers shift);   // before the blank is typed
     // "File aldready exists, overwrite ?": true for Yes.
     bool confirmOverwrite();
     bool writeTo(const QString& path);

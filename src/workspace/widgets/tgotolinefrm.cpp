@@ -41,6 +41,9 @@ void TGotoLineFrm::OKBtnClick()
     const std::optional<int> line = GotoLine::parseLineNumber(m_edit->text());
     if (!line) {
         QMessageBox::critical(this, QApplication::applicationName(), GotoLine::invalidIntegerMessage(m_edit->text()));
+        // The window manager hands the keyboard back to the frame window,
+        // where the next number would overwrite the editor's selection.
+        takeKeyboard();
         return;
     }
     emit lineChosen(*line);
@@ -59,6 +62,11 @@ void TGotoLineFrm::showEvent(QShowEvent* event)
         move(frame.topLeft());
     }
     // The number typed next is for this window, not for the editor below.
+    takeKeyboard();
+}
+
+void TGotoLineFrm::takeKeyboard()
+{
     raise();
     activateWindow();
     m_edit->setFocus(Qt::ActiveWindowFocusReason);

@@ -25,6 +25,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Brings the window to the front with the keyboard in its box and the
+    // box's text selected.
+    void takeKeyboard();
+
     QLineEdit* m_edit;
     bool m_placed = false;
 };

@@ -18,7 +18,11 @@ TSaveDocChangeFrm::TSaveDocChangeFrm(const QStringList& captions, QWidget* paren
                                            "like to save the changes to the document(s)?"),
                             this);
     m_list = new QTreeWidget(this);
+    m_list->setObjectName(QStringLiteral("DocumentList"));
     m_list->setHeaderLabels({QStringLiteral("Document")});
+    // The question above is the list's caption; a screen reader reads it
+    // when the list takes the keyboard, as it does when the dialog opens.
+    m_list->setAccessibleName(text->text().simplified());
     m_list->setRootIsDecorated(false);
     for (const QString& caption : captions) {
         auto* item = new QTreeWidgetItem(m_list, {caption});

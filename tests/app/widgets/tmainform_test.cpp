@@ -14,9 +14,13 @@
 #include "workspace/widgets/treplacedialog.h"
 #include "workspace/widgets/tsavedocchangefrm.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QSet>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFileSystemModel>
@@ -426,10 +430,17 @@ TEST_F(TMainFormTest, QuitSavesOnlyTheCheckedDocuments)
     m_form->LoadFile(second);
     m_form->GetActiveEditor()->SynEdit1->setText("TWO\n");
     settle();
-    QTimer::singleShot(50, qApp, [] {
+    // Controls a screen reader cannot name, found while the dialog shows.
+    QStringList unnamed{"no dialog"};
+    QTimer::singleShot(50, qApp, [&unnamed] {
         auto* dialog = qobject_cast<TSaveDocChangeFrm*>(QApplication::activeModalWidget());
         if (!dialog)
             return;
+        unnamed.clear();
+        for (QWidget* w : dialog->findChildren<QWidget*>())
+            if ((w->focusPolicy() & Qt::TabFocus) &&
+                QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty())
+                unnamed << w->metaObject()->className();
         dialog->setChecked(1, false);
         for (auto* b : dialog->findChildren<QAbstractButton*>())
             if (b->text() == "Yes")
@@ -442,6 +453,7 @@ TEST_F(TMainFormTest, QuitSavesOnlyTheCheckedDocuments)
     };
     EXPECT_EQ(contents(first), "ONE\n");
     EXPECT_EQ(contents(second), "two\n");
+    EXPECT_EQ(unnamed, QStringList());
 }
 
 } // namespace
@@ -807,6 +819,34 @@ TEST_F(TMainFormTest, CopyInTheCompilerLogCopiesTheLog)
     EXPECT_EQ(m_form->GetActiveEditor()->SynEdit1->line(0), "editor text");
 }
 
+// Alt with a letter opens the menu of that letter: no caption in the frame
+// window's panels may take one of them (the "&Insert" of HTML documents
+// went to the file panel's filter box).
+TEST_F(TMainFormTest, PanelMnemonicsLeaveTheMenusTheirAltKeys)
+{
+    const auto mnemonic = [](const QString& text) -> QChar {
+        for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+            if (text[i] != u'&')
+                continue;
+            if (text[i + 1] != u'&')
+                return text[i + 1].toLower();
+            ++i;
+        }
+        return {};
+    };
+    QSet<QChar> menuKeys;
+    for (QAction* a : m_form->menuBar()->actions())
+        if (const QChar c = mnemonic(a->text()); !c.isNull())
+            menuKeys.insert(c);
+    ASSERT_TRUE(menuKeys.contains(u'i'));
+    for (const QLabel* label : m_form->findChildren<QLabel*>()) {
+        if (label->window() != m_form)
+            continue;
+        const QChar c = mnemonic(label->text());
+        EXPECT_TRUE(c.isNull() || !menuKeys.contains(c)) << label->text().toStdString();
+    }
+}
+
 TEST_F(TMainFormTest, OpenFilesColumnIsFittedAtStart)
 {
     settle();
@@ -832,6 +872,36 @@ TEST_F(TMainFormTest, GotoLineTakesTheKeyboard)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(e->SynEdit1->caretY(), 7);
     EXPECT_EQ(e->SynEdit1->line(0), "line 1");
+}
+
+// After the message about a number that is none, the keyboard is back in
+// the window's box with the wrong text selected: the next number replaces
+// it instead of the editor's text.
+TEST_F(TMainFormTest, GotoLineKeepsTheKeyboardAfterAWrongNumber)
+{
+    QByteArray text;
+    for (int i = 1; i <= 10; ++i)
+        text += "line " + QByteArray::number(i) + "\n";
+    m_form->LoadFile(writeFile("Ten.java", text));
+    TEditForm* e = m_form->GetActiveEditor();
+    QApplication::setActiveWindow(m_form);
+    e->SynEdit1->setEditorFocus();
+    m_form->menus->action("Gotoline1")->trigger();
+    auto* dialog = m_form->findChild<TGotoLineFrm*>();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog->edit()->hasFocus(); }, 3000));
+    QTest::keyClicks(dialog->edit(), "abc");
+    answerNextDialog("OK");
+    QTest::keyClick(dialog->edit(), Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !QApplication::activeModalWidget(); }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog->edit()->hasFocus(); }, 3000));
+    EXPECT_EQ(dialog->edit()->selectedText(), "abc");
+    QTest::keyClicks(QApplication::focusWidget(), "7");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(e->SynEdit1->caretY(), 7);
+    EXPECT_EQ(e->SynEdit1->line(0), "line 1");
+    EXPECT_EQ(e->SynEdit1->lineCount(), 10);
+    EXPECT_EQ(e->SynEdit1->line(9), "line 10");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "app/widgets/toolpages.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -137,6 +138,11 @@ TEST_F(ToolPagesTest, NamedButtonsCarryTheirHints)
         QToolButton* b = button(name);
         ASSERT_NE(b, nullptr);
         EXPECT_EQ(b->toolTip(), QString::fromUtf8(hint)) << name;
+        // A screen reader tells the icons apart by their hints, not by the
+        // caption of the group they stand in.
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(b);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->text(QAccessible::Name), QString::fromUtf8(hint)) << name;
     }
     EXPECT_EQ(m_pages->button(QStringLiteral("NoSuchButton")), nullptr);
 }

@@ -5,6 +5,7 @@
 #include "editor/widgets/tsyngutter.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QApplication>
 #include <QFile>
 #include <QMainWindow>
@@ -159,6 +160,56 @@ TEST_F(TSynEditTest, ColumnSelectionKeepsItsAnchorWhileNoColumnWide)
     EXPECT_EQ(m_edit->selText(), "bc\r\nhi\r\nno");
     EXPECT_EQ(m_edit->blockBegin(), (BufferCoord{2, 1}));
     EXPECT_EQ(m_edit->blockEnd(), (BufferCoord{4, 3}));
+}
+
+// Text written over a column selection replaces the columns only and goes in
+// once, at the block's top-left corner; the rest of the lines stays. A
+// selection no column wide removes nothing.
+TEST_F(TSynEditTest, WritingOverAColumnSelectionKeepsTheRestOfItsLines)
+{
+    struct Case {
+        const char* name;
+        int widthSteps;
+        bool upwards;
+        QStringList expected;
+    };
+    const Case cases[] = {
+        {"TwoColumnsDown", 2, false, {"aT", "Udef", "gjkl", "mpqr"}},
+        {"TwoColumnsUp", 2, true, {"aT", "Udef", "gjkl", "mpqr"}},
+        {"NoColumnWide", 0, false, {"aT", "Ubcdef", "ghijkl", "mnopqr"}},
+    };
+    for (const Case& c : cases) {
+        setLines({"abcdef", "ghijkl", "mnopqr"});
+        m_edit->setSelectionMode(SelectionMode::Column);
+        m_edit->setCaretXY(2, c.upwards ? 3 : 1);
+        const Qt::Key vertical = c.upwards ? Qt::Key_Up : Qt::Key_Down;
+        key(vertical, Qt::ShiftModifier);
+        key(vertical, Qt::ShiftModifier);
+        for (int i = 0; i < c.widthSteps; ++i)
+            key(Qt::Key_Right, Qt::ShiftModifier);
+        m_edit->setSelText("T\rU");
+        EXPECT_EQ(lines(), c.expected) << c.name;
+        EXPECT_EQ(m_edit->caretXY(), (BufferCoord{2, 2})) << c.name;
+        m_edit->undo();
+        EXPECT_EQ(lines(), (QStringList{"abcdef", "ghijkl", "mnopqr"})) << c.name;
+        m_edit->setSelectionMode(SelectionMode::Normal);
+    }
+}
+
+// Escape is no key of the control: in a dialog it reaches the dialog and
+// cancels it.
+TEST_F(TSynEditTest, EscapeGoesOnToTheWindowAround)
+{
+    QDialog dialog;
+    auto* edit = new TSynEdit(&dialog);
+    dialog.show();
+    edit->setText("text\r\n");
+    edit->setEditorFocus();
+    QApplication::setActiveWindow(&dialog);
+    QTest::keyClick(edit->view(), Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_EQ(edit->line(0), "text");
 }
 
 // Leading zeros fill the gutter's digits, also in a short file.

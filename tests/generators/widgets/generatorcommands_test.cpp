@@ -3,8 +3,21 @@
 #include "editorhost.h"
 
 #include "generators/widgets/generatorcommands.h"
+#include "generators/widgets/texeptionfrm.h"
+#include "generators/widgets/texpbuilder.h"
+#include "generators/widgets/tjavaklassewizfrm.h"
+#include "generators/widgets/tunntak.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
 
 namespace {
 
@@ -60,5 +73,74 @@ TEST(SnippetCommandTest, WithoutAnEditorNothingHappens)
     GeneratorCommands::insertSnippet(host, Snippet::MainFunction);
     EXPECT_FALSE(GeneratorCommands::insertPieces(host, {QStringLiteral("x")}));
 }
+
+} // namespace
+
+namespace {
+
+// Each generator dialog, made afresh for a case.
+struct DialogCase {
+    const char* name;
+    std::function<std::unique_ptr<QDialog>(GeneratorHost&)> make;
+};
+
+const DialogCase kDialogs[] = {
+    {"ClassWizard", [](GeneratorHost& h) { return std::make_unique<TJavaKlasseWizFrm>(h); }},
+    {"Exception", [](GeneratorHost& h) { return std::make_unique<TUnntak>(h); }},
+    {"TryCatch", [](GeneratorHost& h) { return std::make_unique<TExeptionFrm>(h); }},
+    {"ExpressionBuilder", [](GeneratorHost& h) { return std::make_unique<TExpBuilder>(h); }},
+};
+
+class GeneratorDialogTest : public ::testing::TestWithParam<DialogCase> {};
+
+// A screen reader names every control the keyboard reaches by its caption.
+TEST_P(GeneratorDialogTest, EveryControlIsNamedByItsCaption)
+{
+    EditorGeneratorHost host;
+    const std::unique_ptr<QDialog> dialog = GetParam().make(host);
+    dialog->show();
+    for (QWidget* w : dialog->findChildren<QWidget*>()) {
+        if (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisible() || qobject_cast<QComboBox*>(w->parentWidget()))
+            continue;
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        ASSERT_NE(a, nullptr);
+        EXPECT_FALSE(a->text(QAccessible::Name).isEmpty())
+            << w->metaObject()->className() << " " << w->objectName().toStdString() << " in "
+            << w->parentWidget()->objectName().toStdString();
+    }
+}
+
+// Escape cancels the dialog wherever the keyboard is, code boxes included,
+// and writes nothing.
+TEST_P(GeneratorDialogTest, EscapeCancelsFromEveryControl)
+{
+    EditorGeneratorHost host;
+    host.setDocument(QStringLiteral("  x = a / b;"), 3, 1);
+    host.edit->setSelection({3, 1}, {13, 1});
+    const QString before = host.text();
+    std::vector<QString> reached;
+    for (int step = 0;; ++step) {
+        const std::unique_ptr<QDialog> dialog = GetParam().make(host);
+        dialog->show();
+        QApplication::setActiveWindow(dialog.get());
+        // The step-th control in Tab order from the one the dialog starts in.
+        for (int i = 0; i < step; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        const QString name = focus->objectName() + QLatin1Char('/') + focus->metaObject()->className();
+        if (std::find(reached.begin(), reached.end(), name) != reached.end() || step > 60)
+            break; // round the whole Tab chain
+        reached.push_back(name);
+        QTest::keyClick(focus, Qt::Key_Escape);
+        EXPECT_FALSE(dialog->isVisible()) << name.toStdString();
+        EXPECT_EQ(dialog->result(), QDialog::Rejected) << name.toStdString();
+    }
+    EXPECT_GE(reached.size(), 3u);
+    EXPECT_EQ(host.text(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(All, GeneratorDialogTest, ::testing::ValuesIn(kDialogs),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

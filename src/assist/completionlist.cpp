@@ -1,0 +1,187 @@
+#include "assist/completionlist.h"
+
+#include "assist/scannertext.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace CompletionList {
+namespace {
+
+constexpr qint64 kMaxListFileSize = 4 * 1024 * 1024;
+
+const QString kFunction = QStringLiteral(" : function");
+const QString kDatamember = QStringLiteral(" : datamember");
+
+// The entry a row shows, without the suffix the popup added.
+QString entryOf(const QString& row)
+{
+    for (const QString& suffix : {kFunction, kDatamember})
+        if (row.endsWith(suffix))
+            return row.left(row.size() - suffix.size());
+    return row;
+}
+
+} // namespace
+
+bool isListName(const QString& name)
+{
+    if (name.isEmpty() || name == QLatin1String("toc") || name == QLatin1String("auto") || name == QLatin1String(".") ||
+        name == QLatin1String(".."))
+        return false;
+    for (QChar c : name)
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.isNull())
+            return false;
+    return true;
+}
+
+QString listFilePath(const QString& folder, const QString& name)
+{
+    return isListName(name) ? QDir(folder).filePath(name + QStringLiteral(".cmp")) : QString();
+}
+
+std::optional<QStringList> readListFile(const QString& path)
+{
+    if (path.isEmpty())
+        return std::nullopt;
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > kMaxListFileSize)
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.read(kMaxListFileSize + 1);
+    if (bytes.size() > kMaxListFileSize)
+        return std::nullopt;
+    const QString text = ScannerText::decode(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
+            continue;
+        lines << text.mid(start, i - start);
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        lines << text.mid(start);
+    return lines;
+}
+
+QString rowFor(const QString& entry)
+{
+    return entry + (entry.contains(QLatin1Char(')')) ? kFunction : kDatamember);
+}
+
+QStringList rowsFor(const QStringList& entries)
+{
+    QStringList rows;
+    rows.reserve(entries.size());
+    for (const QString& e : entries)
+        rows << rowFor(e);
+    return rows;
+}
+
+QString memberName(const QString& entry)
+{
+    QString name;
+    for (QChar c : entry) {
+        if (c == QLatin1Char(' ')) {
+            name.clear();
+        } else {
+            name += c;
+            if (c == QLatin1Char('('))
+                break;
+        }
+    }
+    return name;
+}
+
+QStringList filterRows(const QStringList& entries, const QString& prefix)
+{
+    const QString wanted = prefix.trimmed();
+    QStringList rows;
+    for (const QString& entry : entries) {
+        if (!wanted.isEmpty() && !memberName(entry).startsWith(wanted))
+            continue;
+        rows << entry + (entry.contains(QLatin1Char('(')) ? kFunction : kDatamember);
+    }
+    return rows;
+}
+
+Insertion InsertChoice(const QString& row)
+{
+    Insertion result;
+    const qsizetype open = row.indexOf(QLatin1Char('('));
+    if (open >= 0) {
+        // The parameters end at the first ")"; a line without one ends them
+        // at the entry's end, never in the row's suffix.
+        const QString entry = entryOf(row);
+        qsizetype close = entry.indexOf(QLatin1Char(')'), open);
+        if (close < 0)
+            close = entry.size();
+        result.parameters = entry.mid(open + 1, close - open - 1);
+        const qsizetype blank = row.lastIndexOf(QLatin1Char(' '), open);
+        const QString nameText = blank < 0 ? row.left(open) : row.mid(blank, open - blank);
+        const QString name = nameText.trimmed();
+        result.method = true;
+        result.lastChosenMethod = nameText.toUpper();
+        if (!result.parameters.trimmed().isEmpty()) {
+            result.text = name + QStringLiteral("()");
+            result.caretBack = 1;
+        } else {
+            result.text = name + QStringLiteral("();");
+        }
+        return result;
+    }
+    const qsizetype colon = row.indexOf(QStringLiteral(" :"));
+    const QString head = (colon < 0 ? row : row.left(colon)).trimmed();
+    const qsizetype blank = head.lastIndexOf(QLatin1Char(' '));
+    result.text = head.mid(blank + 1) + QLatin1Char(';');
+    return result;
+}
+
+QString QuoteParameters(const QString& parameters)
+{
+    QString quoted = parameters;
+    quoted.replace(QLatin1Char(','), QStringLiteral("\", \""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+int typingEnd(const QString& line, int popupColumn)
+{
+    const qsizetype from = std::max(popupColumn - 1, 0);
+    if (from >= line.size())
+        return int(line.size());
+    const qsizetype close = line.indexOf(QLatin1Char(')'), from);
+    return int(close < 0 ? line.size() : close);
+}
+
+QString typedPrefix(const QString& line, int popupColumn)
+{
+    const int from = std::max(popupColumn - 1, 0);
+    const int end = typingEnd(line, popupColumn);
+    return end > from ? line.mid(from, end - from) : QString();
+}
+
+QString withCharacterTyped(const QString& line, int popupColumn, QChar c)
+{
+    QString result = line;
+    result.insert(typingEnd(line, popupColumn), c);
+    return result;
+}
+
+QString withBackspace(const QString& line, int popupColumn)
+{
+    const int end = typingEnd(line, popupColumn);
+    if (end <= 0)
+        return line;
+    QString result = line;
+    result.remove(end - 1, 1);
+    return result;
+}
+
+} // namespace CompletionList
