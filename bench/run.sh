@@ -7,7 +7,7 @@ build="$root/build-bench"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORNIC_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" --target highlighter_bench editor_bench toolchain_bench utilities_bench generators_bench assist_bench \
-  typing_bench
+  debugger_bench typing_bench
 
 echo "== highlighter_bench"
 "$build/bin/highlighter_bench" "$@"
@@ -20,6 +20,9 @@ QT_QPA_PLATFORM=offscreen "$build/bin/utilities_bench" "$@"
 echo
 echo "== generators_bench"
 QT_QPA_PLATFORM=offscreen "$build/bin/generators_bench" "$@"
+echo
+echo "== debugger_bench (the last figure needs a JDK)"
+QT_QPA_PLATFORM=offscreen "$build/bin/debugger_bench"
 echo
 echo "== typing_bench"
 QT_QPA_PLATFORM=offscreen "$build/bin/typing_bench" "$@"

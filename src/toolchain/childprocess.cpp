@@ -6,6 +6,10 @@
 #include <QMutexLocker>
 #include <QProcess>
 
+#include <csignal>
+#include <sys/prctl.h>
+#include <unistd.h>
+
 namespace {
 
 // Queued input waits at most this long while the reader blocks.
@@ -41,6 +45,12 @@ Result<void> ChildProcess::start(const ChildCommand& command)
                 .arg(QDir::toNativeSeparators(command.program), QDir::toNativeSeparators(command.workDir)));
     m_process->setProcessChannelMode(QProcess::MergedChannels);
     m_process->setWorkingDirectory(command.workDir);
+    // A group of its own, so that ending it ends what it started; and ended
+    // with the thread that started it, should this program be killed.
+    m_process->setChildProcessModifier([] {
+        ::setsid();
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    });
     m_process->start(command.program, command.arguments);
     if (!m_process->waitForStarted(-1))
         return Result<void>::failure(QStringLiteral("Could not start %1: %2")
@@ -96,4 +106,16 @@ std::optional<int> ChildProcess::exitCode() const
     if (!m_started || !ended() || m_process->exitStatus() != QProcess::NormalExit)
         return std::nullopt;
     return m_process->exitCode();
+}
+
+qint64 ChildProcess::processId() const
+{
+    return m_started ? m_process->processId() : 0;
+}
+
+void ChildProcess::killProcessGroup(qint64 pid)
+{
+    // kill(0) and kill(-1) would reach our own group or every process.
+    if (pid > 1)
+        ::kill(pid_t(-pid), SIGKILL);
 }

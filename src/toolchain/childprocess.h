@@ -22,7 +22,10 @@ struct ChildCommand {
 };
 
 // The one way a kit tool is started: standard output and standard error
-// merged into one stream, standard input a pipe. Reading is blocking with a
+// merged into one stream, standard input a pipe, and a process group of its
+// own, so the tool and whatever it starts can be ended together. The tool is
+// killed when the thread that started it ends, so it cannot outlive a killed
+// program; the thread waits for the tool anyway. Reading is blocking with a
 // time-out, from the thread that started the child; write() may be called
 // from any thread and is sent by the reading thread, since the process
 // object belongs to that thread.
@@ -44,6 +47,11 @@ public:
 
     // The exit status once the child has ended normally.
     std::optional<int> exitCode() const;
+    // The child's process id (also its process group's), 0 when not started.
+    qint64 processId() const;
+
+    // SIGKILL to every process of the group led by `pid`; nothing for 0 or 1.
+    static void killProcessGroup(qint64 pid);
 
 private:
     void sendQueuedInput();

@@ -123,18 +123,24 @@ KitCommand appletViewerCommand(const KitSettings& settings, const QString& docum
             documentFolder(documentPath)};
 }
 
-KitCommand jdbCommand(const KitSettings& settings, const QString& mainClass, const QString& classFolder)
+KitCommand debugProgramCommand(const KitSettings& settings, const QString& documentPath, const QString& mainClass)
 {
-    KitCommand c;
-    c.program = toolPath(settings.javaBinDir, QStringLiteral("jdb"));
     const QString classPath = settings.classPathDir.isEmpty() ? QStringLiteral(".") : settings.classPathDir;
-    c.arguments << EnglishTexts << QStringLiteral("-classpath") << classPath;
-    // Without a main class jdb starts anyway and answers the run command with
-    // its own error, which the log shows.
-    if (!mainClass.isEmpty())
-        c.arguments << mainClass;
-    c.workingDirectory = classFolder;
-    return c;
+    // The program talks through the console as a run does: in UTF-8.
+    return {toolPath(settings.javaBinDir, QStringLiteral("java")),
+            QStringList{QStringLiteral("-agentlib:jdwp=transport=dt_socket,server=y,suspend=y,address=127.0.0.1:0")}
+                << utf8Switches() << QStringLiteral("-classpath") << classPath << mainClass,
+            documentFolder(documentPath)};
+}
+
+KitCommand jdbCommand(const KitSettings& settings, const QString& documentPath, quint16 port)
+{
+    // jdb's dumps show the program's strings: UTF-8, as the pane reads them.
+    QStringList arguments{EnglishTexts};
+    for (const QString& s : utf8Switches())
+        arguments << QStringLiteral("-J") + s;
+    arguments << QStringLiteral("-attach") << QStringLiteral("127.0.0.1:%1").arg(port);
+    return {toolPath(settings.javaBinDir, QStringLiteral("jdb")), arguments, documentFolder(documentPath)};
 }
 
 QString appletPageText(const QString& documentPath)

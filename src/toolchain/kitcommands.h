@@ -63,9 +63,15 @@ KitCommand javaCommand(const KitSettings& settings, const QString& documentPath)
 KitCommand javaCommandWindowCommand(const KitSettings& settings, const QString& documentPath);
 // The applet viewer on the page `AppletPageName` in the document's folder.
 KitCommand appletViewerCommand(const KitSettings& settings, const QString& documentPath);
-// jdb on `mainClass` in `classFolder`; an empty class path becomes ".", since
-// jdb refuses "" where javac and java take it for the current folder.
-KitCommand jdbCommand(const KitSettings& settings, const QString& mainClass, const QString& classFolder);
+// The program to debug: java with the debug agent listening on a free port of
+// 127.0.0.1 and holding the program until jdb attaches, the class path ("."
+// when empty, as java would read "" the same) and `mainClass`, in the
+// document's folder. The agent reports its port on the program's output.
+KitCommand debugProgramCommand(const KitSettings& settings, const QString& documentPath, const QString& mainClass);
+// jdb attached to that port, in the document's folder, so "list" finds the
+// sources beside the class files. jdb started on the class itself would not
+// pass its input on to the program.
+KitCommand jdbCommand(const KitSettings& settings, const QString& documentPath, quint16 port);
 
 inline constexpr char AppletPageName[] = "tmp.htm";
 // The applet page's whole text for a document such as Clock.java, CR LF ended.

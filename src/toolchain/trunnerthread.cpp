@@ -1,6 +1,7 @@
 #include "toolchain/trunnerthread.h"
 
 #include "toolchain/childprocess.h"
+#include "toolchain/debugtarget.h"
 
 #include <QMutexLocker>
 
@@ -103,6 +104,8 @@ void TRunnerThread::RunProcess()
     const Result<void> started =
         child.start({CommandLine.program, CommandLine.arguments, CommandLine.workingDirectory});
     if (started) {
+        if (m_target)
+            m_target->started(child.processId());
         {
             QMutexLocker lock(&m_inputMutex);
             m_child = &child;
@@ -116,6 +119,8 @@ void TRunnerThread::RunProcess()
                 break;
             if (chunk.kind != Chunk::Kind::Data)
                 continue;
+            if (m_target)
+                m_target->output(chunk.bytes);
             // Room is made before the console's pending text is locked: the
             // entry is queued under that lock, never waiting there.
             waitForRoom();
@@ -124,6 +129,8 @@ void TRunnerThread::RunProcess()
     } else {
         post({Event::Kind::StartFailed, started.error()});
     }
+    if (m_target)
+        m_target->ended(started ? QString() : started.error());
     {
         QMutexLocker lock(&m_inputMutex);
         m_child = nullptr;

@@ -9,9 +9,11 @@
 #include <QThread>
 #include <QWaitCondition>
 
+#include <memory>
 #include <vector>
 
 class ChildProcess;
+class DebugTarget;
 
 // One program run for the console window: a worker thread that starts the
 // program once it is woken, reads its output in chunks and hands the
@@ -47,6 +49,10 @@ public:
     // The pending output and the display rules, shared with the console.
     ConsoleBuffer& console() { return m_console; }
 
+    // A debug session's program: its start, output and end are told to
+    // `target` as well. Set before Wake.
+    void setDebugTarget(std::shared_ptr<DebugTarget> target) { m_target = std::move(target); }
+
     // Starts the one run; later calls do nothing.
     void Wake();
     // The trimmed line and CR LF to the program's input, whatever its length;
@@ -74,6 +80,7 @@ private:
     void post(Event event); // waitForRoom, then push
 
     ConsoleBuffer m_console;
+    std::shared_ptr<DebugTarget> m_target;
 
     QMutex m_inputMutex;
     ChildProcess* m_child = nullptr; // while the program runs

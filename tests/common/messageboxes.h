@@ -7,6 +7,28 @@
 #include <QStringList>
 #include <QTimer>
 
+// Accepts every message box that comes up while it lives and keeps its
+// caption and text.
+class MessageBoxes {
+public:
+    MessageBoxes()
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                captions << box->windowTitle();
+                texts << box->text();
+                box->accept();
+            }
+        });
+        m_timer.start(50);
+    }
+    QStringList captions;
+    QStringList texts;
+
+private:
+    QTimer m_timer;
+};
+
 // Answers every message box that shows while it lives: keeps its text and
 // clicks the button captioned `answer` ("Yes", "No", "OK" ...), or the
 // box's default button when there is no such button.

@@ -19,14 +19,19 @@ const QString Doc = QStringLiteral("/home/ann/my proj/Hello.java");
 const QString DocDir = QStringLiteral("/home/ann/my proj");
 const QString En = QStringLiteral("-J-Duser.language=en");
 
-// javac's first arguments: English messages written in UTF-8, the source read
-// in the given encoding.
-QStringList javacHead(const char* encoding = "UTF-8")
+// The first arguments of javac and jdb: English messages written in UTF-8.
+QStringList toolHead()
 {
     QStringList head{En};
     for (const QString& s : KitCommands::utf8Switches())
         head << "-J" + s;
-    return head << "-encoding" << encoding;
+    return head;
+}
+
+// javac's, then the source read in the given encoding.
+QStringList javacHead(const char* encoding = "UTF-8")
+{
+    return toolHead() << "-encoding" << encoding;
 }
 
 struct CommandCase {
@@ -61,10 +66,15 @@ auto appletViewer()
 {
     return [](const KitSettings& s) { return KitCommands::appletViewerCommand(s, Doc); };
 }
-auto jdb(QString mainClass)
+auto debugProgram(QString mainClass)
 {
-    return [mainClass](const KitSettings& s) { return KitCommands::jdbCommand(s, mainClass, DocDir); };
+    return [mainClass](const KitSettings& s) { return KitCommands::debugProgramCommand(s, Doc, mainClass); };
 }
+auto jdb(quint16 port)
+{
+    return [port](const KitSettings& s) { return KitCommands::jdbCommand(s, Doc, port); };
+}
+const QString Agent = "-agentlib:jdwp=transport=dt_socket,server=y,suspend=y,address=127.0.0.1:0";
 
 class KitCommandTest : public ::testing::TestWithParam<CommandCase> {};
 
@@ -130,15 +140,20 @@ const CommandCase commandCases[] = {
      kit(Bin, "-g", "x"),
      appletViewer(),
      {Bin + "/appletviewer", {"tmp.htm"}, DocDir}},
-    {"JdbWithClassPath",
+    {"DebuggedProgramWithClassPath",
      kit(Bin, "-g", "/opt/lib:."),
-     jdb("Hello"),
-     {Bin + "/jdb", {En, "-classpath", "/opt/lib:.", "Hello"}, DocDir}},
-    {"JdbEmptyClassPathBecomesTheCurrentFolder",
+     debugProgram("Hello"),
+     {Bin + "/java", QStringList{Agent} << KitCommands::utf8Switches() << "-classpath" << "/opt/lib:." << "Hello", DocDir}},
+    {"DebuggedProgramEmptyClassPathIsTheDocumentFolder",
+     kit(Bin + "/", "", ""),
+     debugProgram("Hello"),
+     {Bin + "/java", QStringList{Agent} << KitCommands::utf8Switches() << "-classpath" << "." << "Hello", DocDir}},
+    {"DebuggedClassWithBraceIsOneArgument",
      kit(Bin, "", ""),
-     jdb("Hello"),
-     {Bin + "/jdb", {En, "-classpath", ".", "Hello"}, DocDir}},
-    {"JdbWithoutMainClassPassesNoClass", kit(Bin, "", ""), jdb(""), {Bin + "/jdb", {En, "-classpath", "."}, DocDir}},
+     debugProgram("Hello{"),
+     {Bin + "/java", QStringList{Agent} << KitCommands::utf8Switches() << "-classpath" << "." << "Hello{", DocDir}},
+    {"JdbAttachesInTheDocumentFolder", kit(Bin, "", "lib"), jdb(45765),
+     {Bin + "/jdb", toolHead() << "-attach" << "127.0.0.1:45765", DocDir}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, KitCommandTest, ::testing::ValuesIn(commandCases),

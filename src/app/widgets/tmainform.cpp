@@ -50,6 +50,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     wireCommands();
     wireEditingCommands();
     wireCompiler();
+    wireDebugger();
     wireCodeAssistance();
     wirePrinting();
     wireUtilities();

@@ -19,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+class DebugLogPane;
 class FilePanel;
 class IniFile;
 class MainMenus;
@@ -31,6 +32,7 @@ class QTabWidget;
 class QTimer;
 class QTreeWidget;
 class QWidget;
+class TDebugger;
 class TEditForm;
 enum class TextEncoding;
 class TProgRunFrm;
@@ -43,6 +45,8 @@ class TTipWindowFrm;
 enum class SpellAction;
 class TSynEdit;
 class ToolPages;
+class WatchPane;
+struct JdbItem;
 
 // The frame window: the left tool pages with the file panel, the MDI area
 // of editor windows, the bottom panes with the open-files list, the menus,
@@ -130,6 +134,14 @@ public:
     void RunJava();
     bool FinnesMainFunc() const;     // is there a main function
     QString FindMainClassName() const;
+    // Debugging.
+    QPointer<TDebugger> Debugger; // the last session's; null until the first
+    void SpeedButton41Click();    // start debugging
+    void SpeedButton42Click();    // next instruction
+    void SpeedButton3Click();     // stop execution
+    void SpeedButton44Click();    // variable value tracker
+    void REDebugLogKeyDown();
+    void REDebugLogChange();
     // External programs.
     void Viewpageinbrowser1Click();
     void WindowsExplorer1Click();
@@ -274,6 +286,14 @@ private:
     void wireHistory();
     void wireCompiler();
     void wireRunner();
+    void wireDebugger();
+    QString whyNotDebuggable(const TEditForm* editor) const;
+    void setDebugButtons(bool running);
+    void takeDebuggerEvents();
+    void focusDebugLog(bool raise);
+    void showStop(const JdbItem& stop);
+    QStringList debugWatches() const;
+    void debugEditorClosing(TEditForm* editor);
     void wireCodeAssistance();
     void wirePrinting();
     void wireUtilities();
@@ -323,5 +343,8 @@ private:
     ReopenMenuItems m_reopen;
     bool m_compiling = false;
     WorkingDirectories m_workingDirs;
+    DebugLogPane* m_debugLog = nullptr;
+    WatchPane* m_watchPane = nullptr;
+    QPointer<TEditForm> m_debugEditor; // the running session's document
     std::unique_ptr<QPrinter> m_printer;
 };

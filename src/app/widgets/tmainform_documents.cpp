@@ -376,6 +376,7 @@ void TMainForm::UpdateListView1ItemSize()
 
 void TMainForm::editorClosing(TEditForm* editor, bool lastWindow)
 {
+    debugEditorClosing(editor);
     if (lastWindow) {
         try {
             SettingsIni->WriteBool(QStringLiteral("ApplicationOptions"), QStringLiteral("MaxWinAtStart"),

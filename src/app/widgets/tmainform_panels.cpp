@@ -374,8 +374,6 @@ void TMainForm::wireCommands()
         {"Previous breakpoint", "Previousbookmark1"}, {"Print", "Print1"}, {"Print preview", "ForhndVisning1"},
         {"Comment", "Comment1"}, {"Uncomment", "Uncomment1"}, {"Indent", "Indent1"}, {"Unindent", "Unindent1"},
         {"Set breakpoint", "Setbreakpoint1"}, {"Clear breakpoint", "Deletebreakpoint1"},
-        {"Start debugging", "Startdebug1"}, {"Next instruction", "Nextinstruction1"},
-        {"Stop execution", "Stopdebug1"}, {"Variabel value tracker", "Variabletracker1"},
         {"Class wizard code generator", "Classwizard1"}, {"Try..Catch code generator", "rycatchcodegenerator1"},
         {"Exception code generator", "Exceptioncodegenerator1"}, {"Expression builder", "Expressionbuilder1"},
         {"View page in browser (Ctrl+G)", "Viewpageinbrowser1"},

@@ -22,7 +22,8 @@
 
 #include <algorithm>
 
-TProgRunFrm::TProgRunFrm(KitCommands::KitCommand command, const QString& fileName, QWidget* parent)
+TProgRunFrm::TProgRunFrm(KitCommands::KitCommand command, const QString& fileName, QWidget* parent,
+                         std::shared_ptr<DebugTarget> debugTarget)
     : QWidget(parent, Qt::Tool)
 {
     resize(492, 203);
@@ -91,6 +92,7 @@ TProgRunFrm::TProgRunFrm(KitCommands::KitCommand command, const QString& fileNam
     cascadeFromOtherConsoles();
 
     m_runner = new TRunnerThread(std::move(command), this);
+    m_runner->setDebugTarget(std::move(debugTarget));
     m_turnTimer = new QTimer(this);
     m_turnTimer->setInterval(TurnIntervalMs);
     connect(m_turnTimer, &QTimer::timeout, this, &TProgRunFrm::takeRunnerEvents);

@@ -19,8 +19,10 @@ class QToolButton;
 class TProgRunFrm : public QWidget {
     Q_OBJECT
 public:
-    // Starts `command` at once; `fileName` is shown in the caption.
-    TProgRunFrm(KitCommands::KitCommand command, const QString& fileName, QWidget* parent = nullptr);
+    // Starts `command` at once; `fileName` is shown in the caption. A debug
+    // session's program also reports to its `debugTarget`.
+    TProgRunFrm(KitCommands::KitCommand command, const QString& fileName, QWidget* parent = nullptr,
+                std::shared_ptr<DebugTarget> debugTarget = {});
     ~TProgRunFrm() override;
 
     QPlainTextEdit* RichEdit1 = nullptr;

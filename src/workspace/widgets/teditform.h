@@ -105,6 +105,8 @@ public:
     QStringList SorterBreakPoints() const; // SorterBreakPoints: sort the breakpoints
     bool IsBookmarkAtLine(int line) const;
     void Fjernallbokmerker1Click();        // clear all breakpoints
+    // Watches the variable declared on the caret line (the debugger dumps it).
+    void Addtodebuggerwatch1Click();
 
     // Search and replace of this window.
     void Soek();       // Soek: search

@@ -34,7 +34,8 @@ void TEditForm::buildPopupMenu()
         return sub->menuAction();
     };
 
-    m_addWatch = forward(PopupMenu1, {"Add to debugger watch", ""});
+    m_addWatch = PopupMenu1->addAction(QStringLiteral("Add to debugger watch"));
+    connect(m_addWatch, &QAction::triggered, this, [this] { Addtodebuggerwatch1Click(); });
     m_javaItems.push_back(m_addWatch);
     m_javaItems.push_back(PopupMenu1->addSeparator());
     m_javaItems.push_back(group("Compiling", {{"Compile", "Compile1"}, {"Compile and Run", "CompileandRun1"}}));
