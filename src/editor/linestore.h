@@ -3,6 +3,7 @@
 #include "settings/result.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // How a document file ends its lines.
@@ -17,6 +18,9 @@ struct SplitText {
     bool finalBreak = false;
 };
 
+// The style of the first line end (CR LF when there is none).
+LineEndStyle lineEndStyleOf(QByteArrayView bytes);
+
 // Splits at CR LF, LF or CR. The style is the first line end found (CR LF
 // when there is none).
 SplitText splitLines(const QByteArray& bytes);
@@ -28,11 +32,13 @@ QByteArray joinLines(const QByteArray& lfText, LineEndStyle style, bool finalBre
 // Replaces every CR LF and lone CR by LF.
 QByteArray normalizeLineEnds(const QByteArray& text);
 
-// The whole file; an error names the path and the system's reason.
+// The whole of a regular file; anything else (a FIFO, a device, a folder)
+// fails at once. An error names the path and the reason.
 Result<QByteArray> readFileBytes(const QString& path);
 
 // Writes a temporary file in the target's folder, flushes it to disk and
-// renames it over the target, so a failure leaves the old file as it was.
-// A symbolic link is followed (its target is written) and an existing file
-// keeps its permission bits.
-Result<void> writeFileAtomically(const QString& path, const QByteArray& bytes);
+// renames it over the target, so a failure leaves the old file as it was;
+// keeps owner, group and mode, and writes in place where replacing would
+// lose them or cannot be done (see FileAccess::writeFileSafely). A symbolic
+// link is followed (its target is written).
+Result<void> writeFileAtomically(const QString& path, QByteArrayView bytes);
