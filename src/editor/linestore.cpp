@@ -1,24 +1,30 @@
 #include "editor/linestore.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "settings/fileaccess.h"
 
 #include <cstring>
+
+LineEndStyle lineEndStyleOf(QByteArrayView bytes)
+{
+    const char* p = bytes.data();
+    const std::size_t n = std::size_t(bytes.size());
+    if (n == 0)
+        return LineEndStyle::CrLf;
+    const void* cr = std::memchr(p, '\r', n);
+    const void* lf = std::memchr(p, '\n', cr ? std::size_t(static_cast<const char*>(cr) - p) : n);
+    if (lf)
+        return LineEndStyle::Lf;
+    if (!cr)
+        return LineEndStyle::CrLf;
+    const char* at = static_cast<const char*>(cr);
+    return at + 1 < p + n && at[1] == '\n' ? LineEndStyle::CrLf : LineEndStyle::Cr;
+}
 
 SplitText splitLines(const QByteArray& bytes)
 {
     SplitText out;
-    const char* p = bytes.constData();
-    const qsizetype n = bytes.size();
-    const void* cr = std::memchr(p, '\r', std::size_t(n));
-    const void* lf = std::memchr(p, '\n', std::size_t(n));
-    if (cr && (!lf || cr < lf))
-        out.style = (static_cast<const char*>(cr) + 1 < p + n && static_cast<const char*>(cr)[1] == '\n')
-                        ? LineEndStyle::CrLf
-                        : LineEndStyle::Cr;
-    else if (lf)
-        out.style = LineEndStyle::Lf;
-    out.text = cr ? normalizeLineEnds(bytes) : bytes;
+    out.style = lineEndStyleOf(bytes);
+    out.text = bytes.contains('\r') ? normalizeLineEnds(bytes) : bytes;
     if (out.text.endsWith('\n')) {
         out.finalBreak = true;
         out.text.chop(1);
@@ -66,14 +72,6 @@ QByteArray joinLines(const QByteArray& lfText, LineEndStyle style, bool finalBre
 
 Result<QByteArray> readFileBytes(const QString& path)
 {
-    QFile f(path);
-    if (QFileInfo(path).isDir())
-        return Result<QByteArray>::failure(QStringLiteral("Cannot open file \"%1\". It is a directory.").arg(path));
-    if (!f.open(QIODevice::ReadOnly))
-        return Result<QByteArray>::failure(QStringLiteral("Cannot open file \"%1\". %2").arg(path, f.errorString()));
-    QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        return Result<QByteArray>::failure(QStringLiteral("Cannot read file \"%1\". %2").arg(path, f.errorString()));
-    return bytes;
+    return FileAccess::readRegularFile(path);
 }
 

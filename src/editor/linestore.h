@@ -4,6 +4,7 @@
 #include "settings/result.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // How a document file ends its lines.
@@ -18,6 +19,9 @@ struct SplitText {
     bool finalBreak = false;
 };
 
+// The style of the first line end (CR LF when there is none).
+LineEndStyle lineEndStyleOf(QByteArrayView bytes);
+
 // Splits at CR LF, LF or CR. The style is the first line end found (CR LF
 // when there is none).
 SplitText splitLines(const QByteArray& bytes);
@@ -29,5 +33,6 @@ QByteArray joinLines(const QByteArray& lfText, LineEndStyle style, bool finalBre
 // Replaces every CR LF and lone CR by LF.
 QByteArray normalizeLineEnds(const QByteArray& text);
 
-// The whole file; an error names the path and the system's reason.
+// The whole of a regular file; anything else (a FIFO, a device, a folder)
+// fails at once. An error names the path and the reason.
 Result<QByteArray> readFileBytes(const QString& path);

@@ -1,8 +1,8 @@
 #include "settings/inifile.h"
 
+#include "settings/fileaccess.h"
+
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include <mutex>
 #include <vector>
@@ -87,12 +87,15 @@ std::vector<Line> splitLines(const QByteArray& bytes)
     return lines;
 }
 
+// A settings file is small; one that is not a regular file (a FIFO would
+// block the start for good, a link to /dev/zero fill memory) or is huge
+// reads as empty.
+constexpr qint64 kMaxIniBytes = 64 * 1024 * 1024;
+
 QByteArray readAll(const QString& path)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
+    Result<QByteArray> bytes = FileAccess::readRegularFile(path, kMaxIniBytes);
+    return bytes ? bytes.take() : QByteArray();
 }
 
 bool sameName(const QByteArray& a, const QString& b)
@@ -160,12 +163,11 @@ QByteArray joinLines(const std::vector<Line>& lines)
 void writeLines(const QString& path, const std::vector<Line>& lines, const QByteArray& before)
 {
     const QByteArray out = joinLines(lines);
-    if (out == before && QFileInfo::exists(path))
+    if (out == before && FileAccess::exists(path))
         return;
-    // Unbuffered: a buffered QSaveFile meets a full disk only when commit()
-    // flushes, and commit() then puts the cut file in place and says true.
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || f.write(out) != out.size() || !f.commit())
+    // Never replaces what is not a regular file: renaming a temporary file
+    // over a link to /dev/zero would, for root, replace the device itself.
+    if (!FileAccess::writeFileSafely(path, out))
         throw IniWriteError(QStringLiteral("Unable to write to ") + path);
 }
 

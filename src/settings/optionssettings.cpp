@@ -1,6 +1,7 @@
 #include "settings/optionssettings.h"
 
 #include "settings/inifile.h"
+#include "settings/settingranges.h"
 
 namespace {
 
@@ -106,13 +107,13 @@ OptionsSettings OptionsSettings::read(const IniFile& ini, bool englishInstalled)
 
 std::optional<QString> OptionsSettings::invalidNumber() const
 {
-    using namespace OptionRanges;
+    using namespace SettingRanges;
     const struct {
         const QString& text;
         int low, high;
     } boxes[] = {
         {FontSize, MinFontSize, MaxFontSize},
-        {GutterSize, MinGutterSize, MaxGutterSize},
+        {GutterSize, 0, MaxGutterWidth},
         {AutoSaveInterval, MinAutoSaveMinutes, MaxAutoSaveMinutes},
     };
     for (const auto& b : boxes)

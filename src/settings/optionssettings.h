@@ -77,7 +77,8 @@ struct OptionsSettings {
     // is no colour reads as its default.
     static OptionsSettings read(const IniFile& ini, bool englishInstalled);
 
-    // The first number box whose text is no whole number in its range:
+    // The first number box whose text is no whole number in its range (the
+    // range the value is kept to when it is read, SettingRanges):
     // "'<text>' is not a valid integer value". Nothing when all are.
     std::optional<QString> invalidNumber() const;
 
@@ -85,10 +86,3 @@ struct OptionsSettings {
     // check keys are left out while the language is "Other..".
     void write(IniBatch& batch) const;
 };
-
-// The ranges the number boxes accept.
-namespace OptionRanges {
-constexpr int MinFontSize = 1, MaxFontSize = 200;
-constexpr int MinGutterSize = 0, MaxGutterSize = 1000;
-constexpr int MinAutoSaveMinutes = 1, MaxAutoSaveMinutes = 1440;
-} // namespace OptionRanges

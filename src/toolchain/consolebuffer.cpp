@@ -2,7 +2,7 @@
 
 #include <QMutexLocker>
 
-ConsoleBuffer::ConsoleBuffer() : m_decoder(QStringDecoder::System) {}
+ConsoleBuffer::ConsoleBuffer() : m_decoder(QStringDecoder::Utf8) {}
 
 void ConsoleBuffer::addChunk(QByteArrayView chunk, const std::function<void(QString)>& deliver)
 {
@@ -71,8 +71,8 @@ QByteArray ConsoleBuffer::enterPressed(QStringView lastLine)
 
 QByteArray ConsoleBuffer::lineToSend(QStringView line)
 {
-    // The program reads in the locale's encoding, as it writes.
-    QStringEncoder encoder(QStringEncoder::System);
+    // The program is started to read and write UTF-8, whatever the locale.
+    QStringEncoder encoder(QStringEncoder::Utf8);
     QByteArray bytes = encoder.encode(trimControls(line));
     bytes.append("\r\n", 2);
     return bytes;

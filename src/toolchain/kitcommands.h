@@ -43,10 +43,20 @@ QString toolPath(const QString& javaBinDir, const QString& tool);
 // The document's file name without its last extension: the class to run.
 QString classNameOf(const QString& documentPath);
 
-// javac in the document's folder. With `DebugGenOptions` its switches and the
-// class path come first; without, only the file name (no class path).
-KitCommand javacCommand(const KitSettings& settings, const QString& documentPath);
-// The console run: java with the class name, in the document's folder.
+// The JVM switches that make a program's standard output and error and its
+// default charset (what it reads its input with) UTF-8 whatever the locale:
+// the sun.* ones for JDK 17, stdout/stderr.encoding from JDK 19 on. Under
+// LANG=C a JVM without them prints "?" for every non-ASCII character.
+QStringList utf8Switches();
+
+// javac in the document's folder, reading the source in `sourceEncoding`
+// (the document's, as javac names it: "UTF-8", "windows-1252", ...) and
+// writing its messages in UTF-8. With `DebugGenOptions` its switches and the
+// class path come next; without, only the file name (no class path).
+KitCommand javacCommand(const KitSettings& settings, const QString& documentPath,
+                        const QString& sourceEncoding = QStringLiteral("UTF-8"));
+// The console run: java with the class name, in the document's folder,
+// talking UTF-8 on its standard streams.
 KitCommand javaCommand(const KitSettings& settings, const QString& documentPath);
 // The command-window run: the class path switch before the class name, so the
 // program does not receive it as arguments, in the document's folder.

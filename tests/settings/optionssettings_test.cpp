@@ -60,6 +60,8 @@ TEST(OptionsSettingsTest, NumberBoxesMustHoldWholeNumbersInRange)
         {"10", "0x10", "5", nullptr},
         {"10", "52", "0", "'0' is not a valid integer value"},
         {"0", "52", "1", "'0' is not a valid integer value"},
+        {"73", "52", "1", "'73' is not a valid integer value"},
+        {"10", "301", "1", "'301' is not a valid integer value"},
         {"10", "-1", "1", "'-1' is not a valid integer value"},
         {"10", "52", "99999999999", "'99999999999' is not a valid integer value"},
         {"1.5", "x", "y", "'1.5' is not a valid integer value"},

@@ -37,6 +37,7 @@ class QTreeWidget;
 class QWidget;
 class TDebugger;
 class TEditForm;
+enum class TextEncoding;
 class TProgRunFrm;
 class QPrinter;
 class TPrintPreviewFrm;
@@ -337,6 +338,12 @@ private:
     bool printWithDialog(TEditForm* editor);
     void wireGenerators();
     void wireOptions();
+    void wireEncodings();
+    // False when the path is no regular file (the user is told) or is too
+    // large and the user declined.
+    bool mayOpenFile(const QString& path);
+    void reloadWithEncoding(TextEncoding encoding);
+    void saveWithEncoding(TextEncoding encoding);
     // One compile at a time, the document saved, a kit named; else none.
     std::optional<KitCommands::KitSettings> beginCompile(TEditForm* editor, const QString& noKitMessage);
     void runJava(const KitCommands::KitSettings& settings, TEditForm* editor);

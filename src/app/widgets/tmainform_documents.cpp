@@ -121,6 +121,8 @@ void TMainForm::SkrivTekstenTilEditor(const QString& text)
 
 void TMainForm::LoadFile(const QString& path)
 {
+    if (!mayOpenFile(path))
+        return;
     EnableMainMenu();
     toolPages->ClassNameCompoBox1->setCurrentIndex(-1);
     toolPages->ClassDatamemberComboBox2->setCurrentIndex(-1);
