@@ -2,8 +2,6 @@
 
 #include "settings/fileaccess.h"
 
-#include <QFile>
-
 #include <mutex>
 #include <vector>
 
@@ -428,13 +426,12 @@ void IniFile::DeleteKey(const QString& section, const QString& key)
 void IniFile::Apply(const IniBatch& batch)
 {
     std::lock_guard lock(iniMutex());
-    // A file that is there but cannot be read is never rewritten from
-    // nothing: everything in it would be lost.
-    QFile existing(m_path);
-    if (existing.exists() && !existing.open(QIODevice::ReadOnly))
+    // A file that is there but cannot be read (nor one that is no regular
+    // file) is never rewritten from nothing: everything in it would be lost.
+    Result<QByteArray> read = FileAccess::readRegularFile(m_path, kMaxIniBytes);
+    if (!read && FileAccess::exists(m_path))
         throw IniWriteError(QStringLiteral("Unable to write to ") + m_path);
-    const QByteArray before = existing.isOpen() ? existing.readAll() : QByteArray();
-    existing.close();
+    const QByteArray before = read ? read.take() : QByteArray();
     std::vector<Line> lines = splitLines(before);
     bool changed = false;
     for (const IniBatch::Change& c : batch.m_changes) {
