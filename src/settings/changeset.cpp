@@ -1,6 +1,7 @@
 #include "settings/changeset.h"
 
 #include "settings/atomicfile.h"
+#include "settings/fileaccess.h"
 #include "settings/textlistfile.h"
 
 #include <QDir>
@@ -32,8 +33,11 @@ namespace {
 // A file that holds the bytes already is not written again.
 bool sameBytes(const QString& path, const QByteArray& bytes)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) && f.size() == bytes.size() && f.readAll() == bytes;
+    const Result<qint64> size = FileAccess::regularFileSize(path);
+    if (!size || size.value() != bytes.size())
+        return false;
+    const Result<QByteArray> current = FileAccess::readRegularFile(path, bytes.size());
+    return current && current.value() == bytes;
 }
 
 } // namespace

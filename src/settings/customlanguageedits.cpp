@@ -1,6 +1,7 @@
 #include "settings/customlanguageedits.h"
 
 #include "settings/changeset.h"
+#include "settings/fileaccess.h"
 #include "settings/inifile.h"
 #include "settings/namerules.h"
 
@@ -36,8 +37,8 @@ void writeKeywordSection(IniBatch& batch, const QStringList& keywords)
 
 QByteArray fileBytes(const QString& path)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    Result<QByteArray> read = FileAccess::readRegularFile(path);
+    return read ? read.take() : QByteArray();
 }
 
 Result<void> editDefinition(const QString& name, const IniBatch& batch)

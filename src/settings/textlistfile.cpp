@@ -1,9 +1,7 @@
 #include "settings/textlistfile.h"
 
 #include "settings/atomicfile.h"
-
-#include <QFile>
-#include <QFileInfo>
+#include "settings/fileaccess.h"
 
 namespace TextListFile {
 
@@ -22,13 +20,13 @@ QByteArray lineEndOf(const QByteArray& bytes)
 
 Result<QStringList> read(const QString& path)
 {
-    QFile f(path);
-    if (!f.exists())
+    if (!FileAccess::exists(path))
         return QStringList();
-    if (!f.open(QIODevice::ReadOnly))
-        return Result<QStringList>::failure(QStringLiteral("Cannot open file ") + path + QStringLiteral(": ") +
-                                            f.errorString());
-    const QByteArray bytes = f.readAll();
+    // Only a regular file is read: a FIFO would hang the dialog for good.
+    Result<QByteArray> read = FileAccess::readRegularFile(path);
+    if (!read)
+        return Result<QStringList>::failure(read.error());
+    const QByteArray bytes = read.take();
     QStringList lines;
     qsizetype start = 0;
     const qsizetype n = bytes.size();
@@ -62,12 +60,9 @@ QByteArray bytesOf(const QStringList& lines, const QByteArray& current)
 
 Result<void> write(const QString& path, const QStringList& lines)
 {
-    QByteArray current;
-    bool exists = false;
-    if (QFile f(path); f.open(QIODevice::ReadOnly)) {
-        current = f.readAll();
-        exists = true;
-    }
+    Result<QByteArray> read = FileAccess::readRegularFile(path);
+    const bool exists = read.ok();
+    const QByteArray current = exists ? read.take() : QByteArray();
     const QByteArray bytes = bytesOf(lines, current);
     // A list that holds these lines already costs no write.
     if (exists && bytes == current)

@@ -2,6 +2,13 @@
 
 #include "common/programfolderfixture.h"
 
+#include <QFile>
+#include <QFileInfo>
+
+#include <functional>
+
+#include <sys/stat.h>
+
 namespace {
 
 using namespace CompletionLists;
@@ -56,13 +63,24 @@ TEST_F(CompletionListsTest, ChangesReadTheFileAtThatMoment)
     EXPECT_EQ(readClasses().value(), QStringList({"A", "B", "C"}));
 }
 
+// A folder or a FIFO in the list's place is refused at once (a FIFO would
+// block the options dialog for good), and nothing is written over it.
 TEST_F(CompletionListsTest, UnreadableListNamesThePath)
 {
-    ASSERT_TRUE(QDir(home()).mkpath("completion/toc.cmp"));
-    const Result<QStringList> r = readClasses();
-    ASSERT_FALSE(r);
-    EXPECT_TRUE(r.error().contains(homeFile("completion/toc.cmp"))) << r.error().toStdString();
-    EXPECT_FALSE(addClass("A"));
+    const QString list = homeFile("completion/toc.cmp");
+    const std::function<bool()> makers[] = {
+        [&] { return QDir(home()).mkpath("completion/toc.cmp"); },
+        [&] { return QDir(home()).mkpath("completion") && ::mkfifo(QFile::encodeName(list).constData(), 0600) == 0; },
+    };
+    for (const auto& make : makers) {
+        QDir(homeFile("completion")).removeRecursively();
+        ASSERT_TRUE(make());
+        const Result<QStringList> r = readClasses();
+        ASSERT_FALSE(r);
+        EXPECT_TRUE(r.error().contains(list)) << r.error().toStdString();
+        EXPECT_FALSE(addClass("A"));
+        EXPECT_FALSE(QFileInfo(list).isFile());
+    }
 }
 
 } // namespace
