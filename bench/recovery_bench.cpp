@@ -230,7 +230,7 @@ int main(int argc, char** argv)
             t.start();
             const DocumentImage image = edit.image();
             times.push_back(t.nsecsElapsed() / 1e6);
-            if (image.text.isEmpty())
+            if (image.utf8.isEmpty())
                 qFatal("empty image");
         }
         std::printf("backup: taking the text of a 100,000-line document (%.1f MB) on the typing thread: %.2f ms "

@@ -6,7 +6,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-bench"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORNIC_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" --target highlighter_bench editor_bench toolchain_bench html_bench utilities_bench generators_bench assist_bench debugger_bench recovery_bench
+cmake --build "$build" --target highlighter_bench editor_bench toolchain_bench html_bench utilities_bench generators_bench assist_bench \
+  debugger_bench typing_bench settings_bench recovery_bench
 
 echo "== highlighter_bench"
 "$build/bin/highlighter_bench" "$@"
@@ -26,6 +27,9 @@ echo
 echo "== debugger_bench (the last figure needs a JDK)"
 QT_QPA_PLATFORM=offscreen "$build/bin/debugger_bench"
 echo
+echo "== typing_bench"
+QT_QPA_PLATFORM=offscreen "$build/bin/typing_bench" "$@"
+echo
 echo "== recovery_bench"
 QT_QPA_PLATFORM=offscreen "$build/bin/recovery_bench"
 echo
@@ -34,3 +38,6 @@ QT_QPA_PLATFORM=offscreen "$build/bin/toolchain_bench"
 echo
 echo "== assist_bench"
 QT_QPA_PLATFORM=offscreen "$build/bin/assist_bench" "$@"
+echo
+echo "== settings_bench"
+QT_QPA_PLATFORM=offscreen "$build/bin/settings_bench" "$@"

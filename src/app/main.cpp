@@ -2,6 +2,7 @@
 #include "app/terminationsignals.h"
 #include "app/widgets/tmainform.h"
 #include "settings/programfolder.h"
+#include "settings/fileaccess.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -11,6 +12,8 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // A file name that is not UTF-8 keeps its bytes (Qt's decoding would not).
+    FileAccess::setProgramArguments(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pellam Vornic"));
     // No display name: the desktop would append it to every caption.
     QApplication::setDesktopFileName(QStringLiteral("pellam-vornic"));

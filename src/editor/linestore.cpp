@@ -1,25 +1,30 @@
 #include "editor/linestore.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include "settings/fileaccess.h"
 
 #include <cstring>
+
+LineEndStyle lineEndStyleOf(QByteArrayView bytes)
+{
+    const char* p = bytes.data();
+    const std::size_t n = std::size_t(bytes.size());
+    if (n == 0)
+        return LineEndStyle::CrLf;
+    const void* cr = std::memchr(p, '\r', n);
+    const void* lf = std::memchr(p, '\n', cr ? std::size_t(static_cast<const char*>(cr) - p) : n);
+    if (lf)
+        return LineEndStyle::Lf;
+    if (!cr)
+        return LineEndStyle::CrLf;
+    const char* at = static_cast<const char*>(cr);
+    return at + 1 < p + n && at[1] == '\n' ? LineEndStyle::CrLf : LineEndStyle::Cr;
+}
 
 SplitText splitLines(const QByteArray& bytes)
 {
     SplitText out;
-    const char* p = bytes.constData();
-    const qsizetype n = bytes.size();
-    const void* cr = std::memchr(p, '\r', std::size_t(n));
-    const void* lf = std::memchr(p, '\n', std::size_t(n));
-    if (cr && (!lf || cr < lf))
-        out.style = (static_cast<const char*>(cr) + 1 < p + n && static_cast<const char*>(cr)[1] == '\n')
-                        ? LineEndStyle::CrLf
-                        : LineEndStyle::Cr;
-    else if (lf)
-        out.style = LineEndStyle::Lf;
-    out.text = cr ? normalizeLineEnds(bytes) : bytes;
+    out.style = lineEndStyleOf(bytes);
+    out.text = bytes.contains('\r') ? normalizeLineEnds(bytes) : bytes;
     if (out.text.endsWith('\n')) {
         out.finalBreak = true;
         out.text.chop(1);
@@ -65,56 +70,8 @@ QByteArray joinLines(const QByteArray& lfText, LineEndStyle style, bool finalBre
     return out;
 }
 
-QByteArray fileBytes(const DocumentImage& image)
-{
-    return joinLines(image.text, image.style, image.finalBreak);
-}
-
 Result<QByteArray> readFileBytes(const QString& path)
 {
-    QFile f(path);
-    if (QFileInfo(path).isDir())
-        return Result<QByteArray>::failure(QStringLiteral("Cannot open file \"%1\". It is a directory.").arg(path));
-    if (!f.open(QIODevice::ReadOnly))
-        return Result<QByteArray>::failure(QStringLiteral("Cannot open file \"%1\". %2").arg(path, f.errorString()));
-    QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        return Result<QByteArray>::failure(QStringLiteral("Cannot read file \"%1\". %2").arg(path, f.errorString()));
-    return bytes;
+    return FileAccess::readRegularFile(path);
 }
 
-Result<void> writeFileAtomically(const QString& path, const QByteArray& bytes)
-{
-    QString target = path;
-    const QFileInfo info(path);
-    if (info.isSymLink()) {
-        // Write the link's target so the link itself survives.
-        const QString resolved = info.symLinkTarget();
-        if (!resolved.isEmpty())
-            target = resolved;
-    }
-    const bool existed = QFileInfo::exists(target);
-    const QFileDevice::Permissions permissions = existed ? QFile::permissions(target) : QFileDevice::Permissions();
-
-    // Unbuffered: a buffered QSaveFile meets a full disk only when commit()
-    // flushes, and commit() then renames the cut temporary file over the old
-    // one and reports success.
-    QSaveFile f(target);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return Result<void>::failure(QStringLiteral("Cannot create file \"%1\". %2").arg(path, f.errorString()));
-    // A short write carries no reason; the next one fails with the system's.
-    for (qint64 written = 0; written < bytes.size();) {
-        const qint64 n = f.write(bytes.constData() + written, bytes.size() - written);
-        if (n <= 0) {
-            const QString reason = f.errorString();
-            f.cancelWriting();
-            return Result<void>::failure(QStringLiteral("Cannot write file \"%1\". %2").arg(path, reason));
-        }
-        written += n;
-    }
-    if (!f.commit())
-        return Result<void>::failure(QStringLiteral("Cannot write file \"%1\". %2").arg(path, f.errorString()));
-    if (existed)
-        QFile::setPermissions(target, permissions);
-    return {};
-}

@@ -1,88 +1,133 @@
 #include "editor/textsearch.h"
 
-#include <array>
+#include <QChar>
+
 #include <cstring>
 
 namespace {
 
-// Latin-1 lower case: A-Z and 0xC0-0xDE without the multiplication sign.
-constexpr std::array<unsigned char, 256> makeLower()
+bool isContinuation(unsigned char c)
 {
-    std::array<unsigned char, 256> t{};
-    for (int i = 0; i < 256; ++i)
-        t[std::size_t(i)] = (i >= 'A' && i <= 'Z') || (i >= 0xC0 && i <= 0xDE && i != 0xD7)
-                                ? static_cast<unsigned char>(i + 32)
-                                : static_cast<unsigned char>(i);
-    return t;
+    return (c & 0xC0) == 0x80;
 }
-constexpr auto kLower = makeLower();
 
-// Whether some other byte lower-cases to c.
-bool makeUpperExists(unsigned char c)
+struct Decoded {
+    char32_t code;
+    std::size_t length;
+};
+
+// The character at `pos`; a byte that starts no valid character stands for
+// itself, one byte long.
+Decoded decodeAt(std::string_view s, std::size_t pos)
 {
-    return (c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7);
+    const auto c = static_cast<unsigned char>(s[pos]);
+    if (c < 0x80)
+        return {c, 1};
+    std::size_t n = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+    if (n == 1 || pos + n > s.size())
+        return {c, 1};
+    char32_t code = c & (0x3F >> (n - 1));
+    for (std::size_t i = 1; i < n; ++i) {
+        const auto next = static_cast<unsigned char>(s[pos + i]);
+        if (!isContinuation(next))
+            return {c, 1};
+        code = (code << 6) | (next & 0x3F);
+    }
+    return {code, n};
+}
+
+char32_t folded(char32_t c)
+{
+    if (c < 0x80)
+        return c >= 'A' && c <= 'Z' ? c + 32 : c;
+    return QChar::toCaseFolded(c);
 }
 
 } // namespace
 
 TextSearch::TextSearch(QByteArray pattern, int options) : m_pattern(std::move(pattern)), m_options(options) {}
 
-bool TextSearch::isWordChar(unsigned char c)
+bool TextSearch::isWordCharacter(char32_t c)
 {
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' ||
-           (c >= 0xC0 && c != 0xD7 && c != 0xF7);
+    if (c < 0x80)
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+    return QChar::isLetterOrNumber(c);
 }
 
-bool TextSearch::matchesAt(std::string_view text, std::size_t pos, std::size_t to) const
+std::optional<std::size_t> TextSearch::matchAt(std::string_view text, std::size_t pos, std::size_t to) const
 {
-    const std::size_t n = length();
-    if (pos + n > to)
-        return false;
-    const auto* t = reinterpret_cast<const unsigned char*>(text.data()) + pos;
-    const auto* p = reinterpret_cast<const unsigned char*>(m_pattern.constData());
+    const std::string_view pattern(m_pattern.constData(), std::size_t(m_pattern.size()));
     if (m_options & ssoMatchCase) {
-        if (std::memcmp(t, p, n) != 0)
-            return false;
-    } else {
-        for (std::size_t i = 0; i < n; ++i)
-            if (kLower[t[i]] != kLower[p[i]])
-                return false;
+        if (to - pos < pattern.size() || std::memcmp(text.data() + pos, pattern.data(), pattern.size()) != 0)
+            return std::nullopt;
+        return pattern.size();
     }
-    if (m_options & ssoWholeWord) {
-        if (pos > 0 && isWordChar(static_cast<unsigned char>(text[pos - 1])))
-            return false;
-        if (pos + n < text.size() && isWordChar(static_cast<unsigned char>(text[pos + n])))
-            return false;
+    std::size_t t = pos;
+    for (std::size_t p = 0; p < pattern.size();) {
+        if (t >= to)
+            return std::nullopt;
+        const auto tc = static_cast<unsigned char>(text[t]);
+        const auto pc = static_cast<unsigned char>(pattern[p]);
+        if (tc < 0x80 && pc < 0x80) {
+            if (folded(tc) != folded(pc))
+                return std::nullopt;
+            ++t;
+            ++p;
+            continue;
+        }
+        const Decoded a = decodeAt(text, t), b = decodeAt(pattern, p);
+        if (t + a.length > to || (a.code != b.code && folded(a.code) != folded(b.code)))
+            return std::nullopt;
+        t += a.length;
+        p += b.length;
     }
-    return true;
+    return t - pos;
 }
 
-std::optional<std::size_t> TextSearch::find(std::string_view text, std::size_t from, std::size_t to) const
+bool TextSearch::wordBoundaries(std::string_view text, std::size_t pos, std::size_t end) const
 {
-    const std::size_t n = length();
-    if (n == 0 || to > text.size() || from >= to || to - from < n)
+    if (pos > 0) {
+        std::size_t start = pos - 1;
+        while (start > 0 && pos - start < 4 && isContinuation(static_cast<unsigned char>(text[start])))
+            --start;
+        if (isWordCharacter(decodeAt(text, start).code))
+            return false;
+    }
+    return end >= text.size() || !isWordCharacter(decodeAt(text, end).code);
+}
+
+std::optional<TextSearch::Match> TextSearch::find(std::string_view text, std::size_t from, std::size_t to) const
+{
+    if (m_pattern.isEmpty() || to > text.size() || from >= to)
         return std::nullopt;
-    const std::size_t last = to - n;
+    auto tryAt = [&](std::size_t pos) -> std::optional<Match> {
+        if (isContinuation(static_cast<unsigned char>(text[pos])))
+            return std::nullopt;
+        const std::optional<std::size_t> length = matchAt(text, pos, to);
+        if (!length || ((m_options & ssoWholeWord) && !wordBoundaries(text, pos, pos + *length)))
+            return std::nullopt;
+        return Match{pos, *length};
+    };
     if (m_options & ssoBackwards) {
-        for (std::size_t pos = last + 1; pos-- > from;)
-            if (matchesAt(text, pos, to))
-                return pos;
+        for (std::size_t pos = to; pos-- > from;)
+            if (const auto m = tryAt(pos))
+                return m;
         return std::nullopt;
     }
-    const unsigned char first = static_cast<unsigned char>(m_pattern[0]);
-    // A first byte without another case can be skipped to with memchr, which
+    const auto first = static_cast<unsigned char>(m_pattern[0]);
+    // A first byte that matches only itself is skipped to with memchr, which
     // keeps searching long documents fast.
-    const bool caseless = !(m_options & ssoMatchCase);
-    const bool hasOtherCase = caseless && (kLower[first] != first || makeUpperExists(first));
-    for (std::size_t pos = from; pos <= last; ++pos) {
-        if (!hasOtherCase) {
-            const void* hit = std::memchr(text.data() + pos, first, last - pos + 1);
+    const bool exactFirst =
+        (m_options & ssoMatchCase) || (first < 0x80 && folded(first) == first && !(first >= 'a' && first <= 'z'));
+    for (std::size_t pos = from; pos < to; ++pos) {
+        if (exactFirst) {
+            const void* hit = std::memchr(text.data() + pos, first, to - pos);
             if (!hit)
                 return std::nullopt;
             pos = std::size_t(static_cast<const char*>(hit) - text.data());
         }
-        if (matchesAt(text, pos, to))
-            return pos;
+        if (const auto m = tryAt(pos))
+            return m;
     }
     return std::nullopt;
 }

@@ -55,9 +55,9 @@ TSynGeneralSyn::TSynGeneralSyn()
 
     for (int c = 'a'; c <= 'z'; ++c)
         m_identifierChars.set(std::size_t(c)).set(std::size_t(c - 0x20));
-    for (int c = 0xC0; c <= 0xFF; ++c)
-        if (c != 0xD7 && c != 0xF7)
-            m_identifierChars.set(std::size_t(c));
+    // Every byte from 0x80 up, so a UTF-8 character stays in one token.
+    for (int c = 0x80; c <= 0xFF; ++c)
+        m_identifierChars.set(std::size_t(c));
     for (int c = '0'; c <= '9'; ++c)
         m_identifierChars.set(std::size_t(c));
     m_identifierChars.set('_');

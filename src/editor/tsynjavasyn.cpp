@@ -30,9 +30,11 @@ constexpr std::array<std::uint8_t, 256> makeCharClasses()
         t[c] = ccLetter;
     for (int c = 'A'; c <= 'Z'; ++c)
         t[c] = ccLetter;
-    // Latin-1 letters; the multiplication and division signs are not.
-    for (int c = 0xC0; c <= 0xFF; ++c)
-        t[c] = (c == 0xD7 || c == 0xF7) ? ccInvalid : ccLetter;
+    // Java names may hold any letter: every byte from 0x80 up (each byte of
+    // a UTF-8 character, or an 8-bit one) belongs to a name, so a character
+    // is never split between two tokens.
+    for (int c = 0x80; c <= 0xFF; ++c)
+        t[c] = ccLetter;
     t['$'] = t['_'] = ccLetter;
     for (int c = '0'; c <= '9'; ++c)
         t[c] = ccDigit;

@@ -22,6 +22,10 @@ constexpr std::array<unsigned char, 256> makeClasses()
     for (int c = 'a'; c <= 'z'; ++c)
         t[c] = t[c - 'a' + 'A'] = ccWord;
     t['_'] = ccWord;
+    // Under "use utf8" names may hold any letter: every byte from 0x80 up
+    // belongs to a name, so a character is never split between two tokens.
+    for (int c = 0x80; c <= 0xFF; ++c)
+        t[c] = ccWord;
     for (int c = '0'; c <= '9'; ++c)
         t[c] = ccDigit;
     for (unsigned char c : std::string_view("(){}[];,"))

@@ -2,7 +2,7 @@
 
 #include <QMutexLocker>
 
-ConsoleBuffer::ConsoleBuffer() : m_decoder(QStringDecoder::System) {}
+ConsoleBuffer::ConsoleBuffer() : m_decoder(QStringDecoder::Utf8) {}
 
 void ConsoleBuffer::addChunk(QByteArrayView chunk, const std::function<void(QString)>& deliver)
 {
@@ -78,8 +78,8 @@ QByteArray ConsoleBuffer::lineToSend(QStringView line)
 
 QByteArray ConsoleBuffer::textToSend(QStringView text)
 {
-    // The program reads in the locale's encoding, as it writes.
-    QStringEncoder encoder(QStringEncoder::System);
+    // The program is started to read and write UTF-8, whatever the locale.
+    QStringEncoder encoder(QStringEncoder::Utf8);
     return encoder.encode(text);
 }
 

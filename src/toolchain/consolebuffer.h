@@ -29,9 +29,10 @@ public:
 
     ConsoleBuffer();
 
-    // A chunk from the child, in the locale's encoding (a character split
-    // between chunks is kept whole). When the pending text now holds a line
-    // end, returns it up to its last line end, trimmed (trimEntry), to be appended as one
+    // A chunk from the child, in UTF-8 whatever the locale (the JVM is
+    // started to write it; a character split between chunks is kept whole).
+    // When the pending text now holds a line end, returns it up to its last
+    // line end, trimmed (trimEntry), to be appended as one
     // entry (empty trimmed text shows nothing); the rest stays pending. Pending text that has
     // grown to MaxPendingChars without a line end is returned unchanged.
     std::optional<QString> addChunk(QByteArrayView chunk);
@@ -58,7 +59,7 @@ public:
     // enables the timer and returns the bytes to write to the child.
     QByteArray enterPressed(QStringView lastLine);
 
-    // The trimmed line and CR LF, whatever its length.
+    // The trimmed line in UTF-8 and CR LF, whatever its length.
     static QByteArray lineToSend(QStringView line);
     // Text as it stands, in the bytes the program reads (end of input sends
     // what is typed without a line end).

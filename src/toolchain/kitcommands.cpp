@@ -91,11 +91,23 @@ ClassLocation classLocation(const QString& documentPath, const QString& packageN
     return {folder, qualified};
 }
 
-KitCommand javacCommand(const KitSettings& settings, const QString& documentPath, const QString& packageName)
+QStringList utf8Switches()
+{
+    return {QStringLiteral("-Dfile.encoding=UTF-8"), QStringLiteral("-Dsun.stdout.encoding=UTF-8"),
+            QStringLiteral("-Dsun.stderr.encoding=UTF-8"), QStringLiteral("-Dstdout.encoding=UTF-8"),
+            QStringLiteral("-Dstderr.encoding=UTF-8")};
+}
+
+KitCommand javacCommand(const KitSettings& settings, const QString& documentPath, const QString& sourceEncoding,
+                        const QString& packageName)
 {
     KitCommand c;
     c.program = toolPath(settings.javaBinDir, QStringLiteral("javac"));
     c.arguments << EnglishTexts;
+    // javac echoes source lines in its messages: UTF-8 like the rest.
+    for (const QString& s : utf8Switches())
+        c.arguments << QStringLiteral("-J") + s;
+    c.arguments << QStringLiteral("-encoding") << sourceEncoding;
     if (!settings.debugGenOptions.isEmpty()) {
         static const QRegularExpression blanks(QStringLiteral("\\s+"));
         c.arguments << settings.debugGenOptions.split(blanks, Qt::SkipEmptyParts);
@@ -113,7 +125,7 @@ KitCommand javacCommand(const KitSettings& settings, const QString& documentPath
 KitCommand javaCommand(const KitSettings& settings, const QString& documentPath, const QString& packageName)
 {
     const ClassLocation where = classLocation(documentPath, packageName);
-    return {toolPath(settings.javaBinDir, QStringLiteral("java")), {where.className}, where.root};
+    return {toolPath(settings.javaBinDir, QStringLiteral("java")), utf8Switches() << where.className, where.root};
 }
 
 KitCommand javaCommandWindowCommand(const KitSettings& settings, const QString& documentPath,
@@ -135,17 +147,21 @@ KitCommand appletViewerCommand(const KitSettings& settings, const QString& docum
 KitCommand debugProgramCommand(const KitSettings& settings, const QString& documentPath, const QString& mainClass)
 {
     const QString classPath = settings.classPathDir.isEmpty() ? QStringLiteral(".") : settings.classPathDir;
+    // The program talks through the console as a run does: in UTF-8.
     return {toolPath(settings.javaBinDir, QStringLiteral("java")),
-            {QStringLiteral("-agentlib:jdwp=transport=dt_socket,server=y,suspend=y,address=127.0.0.1:0"),
-             QStringLiteral("-classpath"), classPath, mainClass},
+            QStringList{QStringLiteral("-agentlib:jdwp=transport=dt_socket,server=y,suspend=y,address=127.0.0.1:0")}
+                << utf8Switches() << QStringLiteral("-classpath") << classPath << mainClass,
             documentFolder(documentPath)};
 }
 
 KitCommand jdbCommand(const KitSettings& settings, const QString& documentPath, quint16 port)
 {
-    return {toolPath(settings.javaBinDir, QStringLiteral("jdb")),
-            {EnglishTexts, QStringLiteral("-attach"), QStringLiteral("127.0.0.1:%1").arg(port)},
-            documentFolder(documentPath)};
+    // jdb's dumps show the program's strings: UTF-8, as the pane reads them.
+    QStringList arguments{EnglishTexts};
+    for (const QString& s : utf8Switches())
+        arguments << QStringLiteral("-J") + s;
+    arguments << QStringLiteral("-attach") << QStringLiteral("127.0.0.1:%1").arg(port);
+    return {toolPath(settings.javaBinDir, QStringLiteral("jdb")), arguments, documentFolder(documentPath)};
 }
 
 QString appletPageText(const QString& documentPath)

@@ -56,13 +56,23 @@ struct ClassLocation {
 };
 ClassLocation classLocation(const QString& documentPath, const QString& packageName);
 
-// javac in the document's folder. With `DebugGenOptions` its switches and the
-// class path come first; without, only the file name (no class path). A
+// The JVM switches that make a program's standard output and error and its
+// default charset (what it reads its input with) UTF-8 whatever the locale:
+// the sun.* ones for JDK 17, stdout/stderr.encoding from JDK 19 on. Under
+// LANG=C a JVM without them prints "?" for every non-ASCII character.
+QStringList utf8Switches();
+
+// javac in the document's folder, reading the source in `sourceEncoding`
+// (the document's, as javac names it: "UTF-8", "windows-1252", ...) and
+// writing its messages in UTF-8. With `DebugGenOptions` its switches and the
+// class path come next; without, only the file name (no class path). A
 // class in a package is written below its class path root, and the other
 // classes of its package are found there (-d and -sourcepath).
-KitCommand javacCommand(const KitSettings& settings, const QString& documentPath, const QString& packageName = {});
+KitCommand javacCommand(const KitSettings& settings, const QString& documentPath,
+                        const QString& sourceEncoding = QStringLiteral("UTF-8"), const QString& packageName = {});
 // The console run: java with the class name, in the document's folder (its
-// class path root for a class in a package).
+// class path root for a class in a package), talking UTF-8 on its standard
+// streams.
 KitCommand javaCommand(const KitSettings& settings, const QString& documentPath, const QString& packageName = {});
 // The command-window run: the class path switch before the class name, so the
 // program does not receive it as arguments, in the same folder as above.

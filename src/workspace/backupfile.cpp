@@ -26,7 +26,16 @@ struct Header {
     DocumentBackup backup;
     qint64 headerBytes = 0;
     qint64 length = -1;
+    bool encodingGiven = false;
 };
+
+std::optional<TextEncoding> encodingNamed(const QByteArray& name)
+{
+    for (TextEncoding e : TextEncodings::All)
+        if (TextEncodings::charsetName(e).toLatin1().compare(name, Qt::CaseInsensitive) == 0)
+            return e;
+    return std::nullopt;
+}
 
 std::optional<Header> parseHeader(const QByteArray& bytes)
 {
@@ -37,7 +46,7 @@ std::optional<Header> parseHeader(const QByteArray& bytes)
         return std::nullopt;
     Header h;
     h.headerBytes = end + 2;
-    bool haveWritten = false, haveStamp = false;
+    bool haveWritten = false, haveStamp = false, haveEncoding = false;
     for (const QByteArray& line : bytes.mid(Magic.size(), end - Magic.size() + 1).split('\n')) {
         if (line.isEmpty())
             continue;
@@ -51,6 +60,12 @@ std::optional<Header> parseHeader(const QByteArray& bytes)
             h.backup.caption = unfield(value);
         } else if (key == "Language") {
             h.backup.languageName = unfield(value);
+        } else if (key == "Encoding") {
+            const std::optional<TextEncoding> encoding = encodingNamed(value);
+            if (!encoding)
+                return std::nullopt;
+            h.backup.encoding = *encoding;
+            haveEncoding = true;
         } else if (key == "Written") {
             h.backup.written = QDateTime::fromString(QString::fromLatin1(value), Qt::ISODateWithMs);
             haveWritten = h.backup.written.isValid();
@@ -73,6 +88,7 @@ std::optional<Header> parseHeader(const QByteArray& bytes)
     }
     if (!haveWritten || !haveStamp || h.length < 0 || h.backup.caption.isEmpty())
         return std::nullopt;
+    h.encodingGiven = haveEncoding;
     return h;
 }
 
@@ -99,6 +115,7 @@ QByteArray DocumentBackup::encode() const
     out += "Path=" + field(filePath) + '\n';
     out += "Caption=" + field(caption) + '\n';
     out += "Language=" + field(languageName) + '\n';
+    out += "Encoding=" + TextEncodings::charsetName(encoding).toLatin1() + '\n';
     out += "Written=" + written.toUTC().toString(Qt::ISODateWithMs).toLatin1() + '\n';
     out += "FileStamp=" +
            (fileStamp ? QByteArray::number(fileStamp->size) + ' ' + QByteArray::number(fileStamp->modifiedMs)
@@ -115,6 +132,8 @@ std::optional<DocumentBackup> DocumentBackup::decode(const QByteArray& bytes)
     if (!h || bytes.size() - h->headerBytes != h->length)
         return std::nullopt;
     h->backup.bytes = bytes.mid(h->headerBytes);
+    if (!h->encodingGiven)
+        h->backup.encoding = TextEncodings::detect(h->backup.bytes);
     return std::move(h->backup);
 }
 

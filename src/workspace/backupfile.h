@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/textencoding.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -19,12 +21,14 @@ struct FileStamp {
 
 // One document's crash-recovery backup: what the user would lose, and what
 // is needed to give it back. The file is a few header lines, an empty line
-// and the document's bytes as its own save would write them:
+// and the document's bytes as its own save would write them, in its
+// encoding:
 //
 //   Pellam Vornic backup 1
 //   Path=<the document's file, percent-encoded; empty when untitled>
 //   Caption=<its name, percent-encoded>
 //   Language=<its custom language, percent-encoded>
+//   Encoding=<the bytes' encoding: UTF-8, windows-1252, ISO-8859-1, ...>
 //   Written=<UTC time, ISO 8601 with milliseconds>
 //   FileStamp=<size> <ms>   (or "none": no file when the backup was written)
 //   Length=<number of bytes that follow the empty line>
@@ -34,7 +38,10 @@ struct DocumentBackup {
     QString languageName; // a custom language; empty for the built-in kinds
     QDateTime written;
     std::optional<FileStamp> fileStamp; // the file when the backup was written
-    QByteArray bytes;                   // empty when only the header was read
+    // What the bytes are in; a backup without it (none are) is read as a
+    // file is, UTF-8 when its bytes are.
+    TextEncoding encoding = TextEncoding::Utf8;
+    QByteArray bytes; // empty when only the header was read
 
     bool isUntitled() const { return filePath.isEmpty(); }
     // The file is not as it was when the backup was written (changed,

@@ -1,5 +1,7 @@
 #include "workspace/backupwriter.h"
 
+#include "editor/linestore.h"
+
 #include <QFile>
 
 BackupWriter::BackupWriter(std::function<void(const QString&)> failed)
@@ -20,7 +22,9 @@ BackupWriter::~BackupWriter()
 void BackupWriter::write(const QString& path, DocumentBackup header, DocumentImage image)
 {
     auto run = [this, path, header = std::move(header), image = std::move(image)]() mutable {
-        header.bytes = fileBytes(image);
+        FileImage file = fileImage(image);
+        header.bytes = std::move(file.bytes);
+        header.encoding = file.encoding;
         header.written = QDateTime::currentDateTimeUtc();
         header.fileStamp = header.isUntitled() ? std::nullopt : FileStamp::of(header.filePath);
         const Result<void> r = writeFileAtomically(path, header.encode());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/linestore.h"
+#include "editor/documentimage.h"
 #include "workspace/backupfile.h"
 
 #include <QString>
@@ -23,7 +23,8 @@ public:
     explicit BackupWriter(std::function<void(const QString&)> failed = {});
     ~BackupWriter(); // does what is queued, then stops
 
-    // Writes `header` with the text of `image` (as its file's bytes) to
+    // Writes `header` with the text of `image` (as its file's bytes, in its
+    // encoding) to
     // `path`; the time and the file's stamp are taken when it is written.
     // A write of the same path that is still waiting is dropped.
     void write(const QString& path, DocumentBackup header, DocumentImage image);

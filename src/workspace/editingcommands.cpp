@@ -208,9 +208,10 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
            });
 }
 
-QString latin1(std::string_view bytes)
+// The page is read as UTF-8 bytes, so text outside Latin-1 survives.
+QString utf8(std::string_view bytes)
 {
-    return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
+    return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
 }
 
 // A value without the quotes around it. Only quotes that are there go: an
@@ -255,16 +256,16 @@ private:
             break;
         case TokenKind::AttributeValue:
             if (m_inLink && m_lastAttributeIsHref)
-                m_linkTarget += latin1(unquoted(text));
+                m_linkTarget += utf8(unquoted(text));
             break;
         case TokenKind::KnownTag:
             tag(text, out);
             break;
         case TokenKind::Text:
             if (m_inLink)
-                out += QStringLiteral("(") + latin1(text) + QStringLiteral(") ");
+                out += QStringLiteral("(") + utf8(text) + QStringLiteral(") ");
             else if (!m_inStyle)
-                out += latin1(text);
+                out += utf8(text);
             break;
         default:
             break; // symbols, blanks, entities, comments, unknown tags
@@ -448,7 +449,7 @@ EditResult stripHtml(const Document& document)
     HtmlStripper stripper;
     QStringList kept;
     for (qsizetype i = 0; i < document.lines.size(); ++i) {
-        const QString text = stripper.strip(document.lines[i].toLatin1(), int(i));
+        const QString text = stripper.strip(document.lines[i].toUtf8(), int(i));
         if (!isBlank(text))
             kept << text;
     }

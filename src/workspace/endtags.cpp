@@ -78,7 +78,17 @@ bool closesOpenStartTag(const TagState& state)
 
 QString endTagFor(std::string_view tag)
 {
-    return QStringLiteral("</") + QString::fromLatin1(tag.data(), qsizetype(tag.size())) + QLatin1Char('>');
+    return QStringLiteral("</") + QString::fromUtf8(tag.data(), qsizetype(tag.size())) + QLatin1Char('>');
+}
+
+// The caret column (in QString units) as a column of the line's UTF-8
+// bytes, which the highlighters read.
+int utf8Column(const QString& lineText, int caretColumn)
+{
+    const qsizetype units = std::max(caretColumn, 1) - 1;
+    if (units > lineText.size())
+        return int(lineText.toUtf8().size() + (units - lineText.size())) + 1;
+    return int(QStringView(lineText).left(units).toUtf8().size()) + 1;
 }
 
 } // namespace
@@ -96,12 +106,12 @@ bool SingleTag(const QString& tagName)
 
 std::optional<QString> htmlEndTag(const QString& lineText, int caretColumn)
 {
-    const QByteArray line = lineText.toLatin1();
+    const QByteArray line = lineText.toUtf8();
     if (line.isEmpty())
         return std::nullopt;
     TSynHTMLSyn highlighter;
     TagState state;
-    const bool reached = walkToCaret(highlighter, line, caretColumn, state, [&state](TokenKind kind, std::string_view token) {
+    const bool reached = walkToCaret(highlighter, line, utf8Column(lineText, caretColumn), state, [&state](TokenKind kind, std::string_view token) {
         switch (kind) {
         case TokenKind::Symbol: applySymbol(state, token); break;
         case TokenKind::AttributeName: state.attributeName = token; break;
@@ -114,7 +124,7 @@ std::optional<QString> htmlEndTag(const QString& lineText, int caretColumn)
     // "!DOCTYPE" is a known tag name, but a declaration never has an end tag.
     if (state.tag.front() == '!')
         return std::nullopt;
-    const QString tag = QString::fromLatin1(state.tag.data(), qsizetype(state.tag.size()));
+    const QString tag = QString::fromUtf8(state.tag.data(), qsizetype(state.tag.size()));
     if (SingleTag(tag))
         return std::nullopt;
     return endTagFor(state.tag);
@@ -122,12 +132,12 @@ std::optional<QString> htmlEndTag(const QString& lineText, int caretColumn)
 
 std::optional<QString> xmlEndTag(const QString& lineText, int caretColumn)
 {
-    const QByteArray line = lineText.toLatin1();
+    const QByteArray line = lineText.toUtf8();
     if (line.isEmpty())
         return std::nullopt;
     TSynXMLSyn highlighter;
     TagState state;
-    const bool reached = walkToCaret(highlighter, line, caretColumn, state, [&state](TokenKind kind, std::string_view token) {
+    const bool reached = walkToCaret(highlighter, line, utf8Column(lineText, caretColumn), state, [&state](TokenKind kind, std::string_view token) {
         if (kind == TokenKind::Symbol)
             applySymbol(state, token);
         else if (kind == TokenKind::ElementName)

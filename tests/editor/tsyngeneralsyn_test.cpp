@@ -112,7 +112,9 @@ const LineCase kLineCases[] = {
     {"PreprocessorOff", plain, "#x", {{K::Symbol, "#"}, {K::Identifier, "x"}}},
     {"NulAndControlBytesAreSpace", plain, std::string("a\0\t\x01", 4) + "b",
      {{K::Identifier, "a"}, {K::Space, std::string("\0\t\x01", 3)}, {K::Identifier, "b"}}},
-    {"HighBytesOutsideSetAreSymbols", plain, "\x80\xD7", {{K::Symbol, "\x80"}, {K::Symbol, "\xD7"}}},
+    // A UTF-8 character (here U+00D7 and U+20AC) stays whole in one token.
+    {"HighBytesAreIdentifierChars", plain, "\xC3\x97 \xE2\x82\xAC" "1",
+     {{K::Identifier, "\xC3\x97"}, sp, {K::Identifier, "\xE2\x82\xAC" "1"}}},
 };
 
 class TSynGeneralSynLine : public testing::TestWithParam<LineCase> {};

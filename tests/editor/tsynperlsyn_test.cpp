@@ -103,8 +103,9 @@ const LineCase kLineCases[] = {
      {{Bad, "\x01"}, {Bad, "\x7f"}}},
     {"NulIsIllegal", "a\0b"s,
      {{Id, "a"}, {Bad, "\0"s}, {Id, "b"}}},
-    {"HighBytesIllegalInCodeButFineInText", "\xff\"\xff\"#\xff",
-     {{Bad, "\xff"}, {Str, "\"\xff\""}, {Com, "#\xff"}}},
+    // "$größe": a UTF-8 name is one token, as under "use utf8".
+    {"HighBytesAreNameCharacters", "$gr\xc3\xb6\xc3\x9f" "e \xff\"\xff\"#\xff",
+     {{Var, "$gr\xc3\xb6\xc3\x9f" "e"}, {Sp, " "}, {Id, "\xff"}, {Str, "\"\xff\""}, {Com, "#\xff"}}},
 };
 
 class TSynPerlSynLine : public testing::TestWithParam<LineCase> {};

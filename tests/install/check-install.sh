@@ -5,6 +5,9 @@
 # folder from the installed data and never overwrites the user's own files.
 #   check-install.sh SOURCE_DIR BUILD_DIR
 set -eu
+# Shipped file names may hold blanks: lists split at line ends only.
+IFS='
+'
 source_dir=$1
 build_dir=$2
 tmp=$(mktemp -d)

@@ -143,6 +143,7 @@ const SendCase sendCases[] = {
     {"TrimmedAtBothEnds", "\t 42  ", QByteArray("42\r\n")},
     {"EmptyLineIsJustTheLineEnd", "", QByteArray("\r\n")},
     {"LongerThan255IsSentWhole", QString(1000, u'x'), QByteArray(1000, 'x') + "\r\n"},
+    {"Utf8WhateverTheLocale", QString::fromUtf8("\xC3\xB8 \xE2\x98\x83"), QByteArray("\xC3\xB8 \xE2\x98\x83\r\n")},
 };
 
 INSTANTIATE_TEST_SUITE_P(Lines, SendLine, testing::ValuesIn(sendCases),

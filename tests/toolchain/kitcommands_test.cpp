@@ -19,6 +19,21 @@ const QString Doc = QStringLiteral("/home/ann/my proj/Hello.java");
 const QString DocDir = QStringLiteral("/home/ann/my proj");
 const QString En = QStringLiteral("-J-Duser.language=en");
 
+// The first arguments of javac and jdb: English messages written in UTF-8.
+QStringList toolHead()
+{
+    QStringList head{En};
+    for (const QString& s : KitCommands::utf8Switches())
+        head << "-J" + s;
+    return head;
+}
+
+// javac's, then the source read in the given encoding.
+QStringList javacHead(const char* encoding = "UTF-8")
+{
+    return toolHead() << "-encoding" << encoding;
+}
+
 struct CommandCase {
     const char* name;
     KitSettings settings;
@@ -35,6 +50,10 @@ auto javac(QString path = Doc)
 {
     return [path](const KitSettings& s) { return KitCommands::javacCommand(s, path); };
 }
+auto javacReading(QString encoding)
+{
+    return [encoding](const KitSettings& s) { return KitCommands::javacCommand(s, Doc, encoding); };
+}
 auto java(QString path = Doc)
 {
     return [path](const KitSettings& s) { return KitCommands::javaCommand(s, path); };
@@ -45,7 +64,7 @@ auto javaInWindow(QString path = Doc)
 }
 auto javacInPackage(QString path, QString package)
 {
-    return [path, package](const KitSettings& s) { return KitCommands::javacCommand(s, path, package); };
+    return [path, package](const KitSettings& s) { return KitCommands::javacCommand(s, path, QStringLiteral("UTF-8"), package); };
 }
 auto javaInPackage(QString path, QString package)
 {
@@ -82,30 +101,41 @@ const CommandCase commandCases[] = {
     {"JavacWithDefaultDialogSwitches",
      kit(Bin, "-g -verbose", "/opt/lib:."),
      javac(),
-     {Bin + "/javac", {En, "-g", "-verbose", "-classpath", "/opt/lib:.", "Hello.java"}, DocDir}},
+     {Bin + "/javac", javacHead() + QStringList{"-g", "-verbose", "-classpath", "/opt/lib:.", "Hello.java"}, DocDir}},
     {"JavacSwitchesWithTrailingBlankGiveNoEmptyArgument",
      kit(Bin, "-g:none -verbose -nowarn ", "lib"),
      javac(),
-     {Bin + "/javac", {En, "-g:none", "-verbose", "-nowarn", "-classpath", "lib", "Hello.java"}, DocDir}},
+     {Bin + "/javac", javacHead() + QStringList{"-g:none", "-verbose", "-nowarn", "-classpath", "lib", "Hello.java"}, DocDir}},
     {"JavacWithoutSwitchesPassesNoClassPath",
      kit(Bin, "", "/opt/lib"),
      javac(),
-     {Bin + "/javac", {En, "Hello.java"}, DocDir}},
+     {Bin + "/javac", javacHead() + QStringList{"Hello.java"}, DocDir}},
     {"JavacEmptyClassPathIsOneEmptyArgument",
      kit(Bin, "-g:", ""),
      javac(),
-     {Bin + "/javac", {En, "-g:", "-classpath", "", "Hello.java"}, DocDir}},
+     {Bin + "/javac", javacHead() + QStringList{"-g:", "-classpath", "", "Hello.java"}, DocDir}},
     {"JavacClassPathWithBlanksAndShellCharactersStaysWhole",
      kit(Bin, "-g", "/a b/$HOME;x:'q'\"r\""),
      javac(),
-     {Bin + "/javac", {En, "-g", "-classpath", "/a b/$HOME;x:'q'\"r\"", "Hello.java"}, DocDir}},
-    {"JavacBinFolderWithTrailingSlash", kit(Bin + "/", "", ""), javac(), {Bin + "/javac", {En, "Hello.java"}, DocDir}},
-    {"JavacEmptyBinFolderNamesTheFailingPath", kit("", "", ""), javac(), {"/javac", {En, "Hello.java"}, DocDir}},
-    {"JavaConsoleRunGetsTheClassNameOnly", kit(Bin, "-g", "/opt/lib"), java(), {Bin + "/java", {"Hello"}, DocDir}},
+     {Bin + "/javac", javacHead() + QStringList{"-g", "-classpath", "/a b/$HOME;x:'q'\"r\"", "Hello.java"}, DocDir}},
+    {"JavacBinFolderWithTrailingSlash", kit(Bin + "/", "", ""), javac(), {Bin + "/javac", javacHead() + QStringList{"Hello.java"}, DocDir}},
+    {"JavacEmptyBinFolderNamesTheFailingPath", kit("", "", ""), javac(), {"/javac", javacHead() + QStringList{"Hello.java"}, DocDir}},
+    {"JavacReadsAnEightBitDocumentInItsEncoding",
+     kit(Bin, "", ""),
+     javacReading("windows-1252"),
+     {Bin + "/javac", javacHead("windows-1252") + QStringList{"Hello.java"}, DocDir}},
+    {"JavacReadsLatin9",
+     kit(Bin, "-g", "x"),
+     javacReading("ISO-8859-15"),
+     {Bin + "/javac", javacHead("ISO-8859-15") + QStringList{"-g", "-classpath", "x", "Hello.java"}, DocDir}},
+    {"JavaConsoleRunGetsUtf8StreamsAndTheClassName",
+     kit(Bin, "-g", "/opt/lib"),
+     java(),
+     {Bin + "/java", KitCommands::utf8Switches() << "Hello", DocDir}},
     {"JavaClassNameDropsOnlyTheLastExtension",
      kit(Bin, "", ""),
      java("/src/My.Test.java"),
-     {Bin + "/java", {"My.Test"}, "/src"}},
+     {Bin + "/java", KitCommands::utf8Switches() << "My.Test", "/src"}},
     {"JavaCommandWindowPutsClassPathBeforeTheClass",
      kit(Bin, "", "/opt/lib:."),
      javaInWindow(),
@@ -117,24 +147,26 @@ const CommandCase commandCases[] = {
     {"JavacOfAPackageClassWritesBelowItsRootAndReadsThePackageFromThere",
      kit(Bin, "", ""),
      javacInPackage("/p/src/a/b/Main.java", "a.b"),
-     {Bin + "/javac", {En, "-d", "/p/src", "-sourcepath", "/p/src", "Main.java"}, "/p/src/a/b"}},
+     {Bin + "/javac", javacHead() << "-d" << "/p/src" << "-sourcepath" << "/p/src" << "Main.java", "/p/src/a/b"}},
     {"JavaRunsAPackageClassFromTwoLevelsUp",
      kit(Bin, "", ""),
      javaInPackage("/p/src/a/b/Main.java", "a.b"),
-     {Bin + "/java", {"a.b.Main"}, "/p/src"}},
+     {Bin + "/java", KitCommands::utf8Switches() << "a.b.Main", "/p/src"}},
     {"APackageClassOutsideItsFoldersRunsFromItsOwnFolder",
      kit(Bin, "-g", "."),
      javacInPackage("/p/elsewhere/Main.java", "a.b"),
-     {Bin + "/javac", {En, "-g", "-classpath", ".", "-d", "/p/elsewhere", "-sourcepath", "/p/elsewhere", "Main.java"},
+     {Bin + "/javac",
+      javacHead() << "-g" << "-classpath" << "." << "-d" << "/p/elsewhere" << "-sourcepath" << "/p/elsewhere"
+                  << "Main.java",
       "/p/elsewhere"}},
     {"JavaPackageClassOutsideItsFolders",
      kit(Bin, "", ""),
      javaInPackage("/p/elsewhere/Main.java", "a.b"),
-     {Bin + "/java", {"a.b.Main"}, "/p/elsewhere"}},
+     {Bin + "/java", KitCommands::utf8Switches() << "a.b.Main", "/p/elsewhere"}},
     {"JavaFolderNamedLikeThePackageOnlyAtTheEnd",
      kit(Bin, "", ""),
      javaInPackage("/p/xa/b/Main.java", "a.b"),
-     {Bin + "/java", {"a.b.Main"}, "/p/xa/b"}},
+     {Bin + "/java", KitCommands::utf8Switches() << "a.b.Main", "/p/xa/b"}},
     {"AppletViewerOnTheTemporaryPage",
      kit(Bin, "-g", "x"),
      appletViewer(),
@@ -142,17 +174,17 @@ const CommandCase commandCases[] = {
     {"DebuggedProgramWithClassPath",
      kit(Bin, "-g", "/opt/lib:."),
      debugProgram("Hello"),
-     {Bin + "/java", {Agent, "-classpath", "/opt/lib:.", "Hello"}, DocDir}},
+     {Bin + "/java", QStringList{Agent} << KitCommands::utf8Switches() << "-classpath" << "/opt/lib:." << "Hello", DocDir}},
     {"DebuggedProgramEmptyClassPathIsTheDocumentFolder",
      kit(Bin + "/", "", ""),
      debugProgram("Hello"),
-     {Bin + "/java", {Agent, "-classpath", ".", "Hello"}, DocDir}},
+     {Bin + "/java", QStringList{Agent} << KitCommands::utf8Switches() << "-classpath" << "." << "Hello", DocDir}},
     {"DebuggedClassWithBraceIsOneArgument",
      kit(Bin, "", ""),
      debugProgram("Hello{"),
-     {Bin + "/java", {Agent, "-classpath", ".", "Hello{"}, DocDir}},
+     {Bin + "/java", QStringList{Agent} << KitCommands::utf8Switches() << "-classpath" << "." << "Hello{", DocDir}},
     {"JdbAttachesInTheDocumentFolder", kit(Bin, "", "lib"), jdb(45765),
-     {Bin + "/jdb", {En, "-attach", "127.0.0.1:45765"}, DocDir}},
+     {Bin + "/jdb", toolHead() << "-attach" << "127.0.0.1:45765", DocDir}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, KitCommandTest, ::testing::ValuesIn(commandCases),

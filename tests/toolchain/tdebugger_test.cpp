@@ -1,5 +1,6 @@
 #include "toolchain/childprocess.h"
 #include "toolchain/debugtarget.h"
+#include "toolchain/kitcommands.h"
 #include "toolchain/tdebugger.h"
 
 #include "common/processes.h"
@@ -95,7 +96,11 @@ TEST_F(FakeJdbTest, OpeningDumpsWatchesThenStopsAtEachMarkAndRuns)
     EXPECT_EQ(items.back().className, "Hello");
     EXPECT_EQ(items.back().line, 7);
     EXPECT_EQ(read("stdin"), "dump Hello.count\nstop at Hello:7\nstop at Hello:12\nrun\n");
-    EXPECT_EQ(read("args"), "-J-Duser.language=en -attach 127.0.0.1:12345\n");
+    // English messages, written in UTF-8.
+    QStringList args{"-J-Duser.language=en"};
+    for (const QString& s : KitCommands::utf8Switches())
+        args << "-J" + s;
+    EXPECT_EQ(read("args"), (args << "-attach 127.0.0.1:12345\n").join(' ').toUtf8());
     EXPECT_EQ(QString(read("folder")).trimmed(), QDir(file("src")).canonicalPath());
     d->SendCommand("  where  ");
     d->SendCommand("cont");

@@ -15,6 +15,7 @@ DocumentBackup sample()
     b.languageName = "";
     b.written = QDateTime(QDate(2024, 2, 29), QTime(23, 59, 58, 123), Qt::UTC);
     b.fileStamp = FileStamp{1234, 1709251198123};
+    b.encoding = TextEncoding::Windows1252;
     // Every byte value, line ends of all kinds and an empty line at the end.
     for (int i = 0; i < 256; ++i)
         b.bytes += char(i);
@@ -29,6 +30,7 @@ void expectSame(const DocumentBackup& a, const DocumentBackup& b)
     EXPECT_EQ(a.languageName, b.languageName);
     EXPECT_EQ(a.written, b.written);
     EXPECT_EQ(a.fileStamp, b.fileStamp);
+    EXPECT_EQ(a.encoding, b.encoding);
     EXPECT_EQ(a.bytes, b.bytes);
 }
 
@@ -50,6 +52,18 @@ TEST(BackupFileTest, RoundTripsByteForByte)
     expectSame(*u, untitled);
     EXPECT_TRUE(u->isUntitled());
     EXPECT_FALSE(u->fileChangedSince());
+
+    // Without its encoding a backup's bytes are taken as a file's would be.
+    for (const auto& [bytes, encoding] : {std::pair<QByteArray, TextEncoding>{"caf\xC3\xA9", TextEncoding::Utf8},
+                                          {"caf\xE9", TextEncoding::Windows1252}}) {
+        DocumentBackup old = untitled;
+        old.bytes = bytes;
+        const std::optional<DocumentBackup> o =
+            DocumentBackup::decode(old.encode().replace("Encoding=UTF-8\n", ""));
+        ASSERT_TRUE(o);
+        EXPECT_EQ(o->encoding, encoding);
+        EXPECT_EQ(o->bytes, bytes);
+    }
 }
 
 TEST(BackupFileTest, AnythingButAWholeBackupIsRefused)
@@ -72,6 +86,7 @@ TEST(BackupFileTest, AnythingButAWholeBackupIsRefused)
         {"bad time", QByteArray(good).replace("Written=2024", "Written=x024")},
         {"bad stamp", QByteArray(good).replace("FileStamp=1234 ", "FileStamp=12x4 ")},
         {"line without =", QByteArray(good).replace("Language=\n", "Language\n")},
+        {"unknown encoding", QByteArray(good).replace("Encoding=windows-1252", "Encoding=KOI8-R")},
     };
     for (const auto& c : cases)
         EXPECT_FALSE(DocumentBackup::decode(c.bytes)) << c.name;

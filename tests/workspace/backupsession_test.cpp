@@ -1,4 +1,6 @@
 #include "workspace/backupsession.h"
+
+#include "editor/linestore.h"
 #include "workspace/backupwriter.h"
 
 #include <QDir>
@@ -165,15 +167,18 @@ TEST_F(BackupSessionTest, WriterKeepsTheOrderAskedForAndOnlyTheNewestText)
     const QString a = session.value()->backupPath(1), b = session.value()->backupPath(2);
     QStringList failures;
     BackupWriter writer([&](const QString& m) { failures << m; });
-    writer.write(a, backupOf("A.java", {}), {"first", LineEndStyle::CrLf, false});
+    writer.write(a, backupOf("A.java", {}), {"first", TextEncoding::Utf8, false, {}});
     writer.remove(a); // saved
-    writer.write(b, backupOf("B.java", {}), {"one\ntwo", LineEndStyle::CrLf, true});
-    writer.write(b, backupOf("B.java", {}), {"one\ntwo\nthree", LineEndStyle::Lf, false});
+    writer.write(b, backupOf("B.java", {}), {"one\r\ntwo", TextEncoding::Utf8, false, "\r\n"});
+    writer.write(b, backupOf("B.java", {}), {"caf\xC3\xA9\rtwo", TextEncoding::Windows1252, false, "\r"});
     writer.flush();
     EXPECT_FALSE(QFileInfo::exists(a));
     const std::optional<DocumentBackup> written = DocumentBackup::read(b);
     ASSERT_TRUE(written);
-    EXPECT_EQ(written->bytes, "one\ntwo\nthree"); // the document's own line ends
+    // The newest text, as its save would write it: the document's own line
+    // ends, in its own encoding.
+    EXPECT_EQ(written->bytes, "caf\xE9\rtwo\r");
+    EXPECT_EQ(written->encoding, TextEncoding::Windows1252);
     EXPECT_TRUE(failures.isEmpty());
 
     writer.write(folder() + "/no such folder/x.vbak", backupOf("X.java", {}), {});

@@ -433,6 +433,12 @@ const StripCase stripCases[] = {
      {"(Home) index.htm"}},
     // Only quotes that are there are taken off.
     {"UnquotedHrefKeptWhole", {"<a href=index.htm>Home</a>", "<a href=b>B</a>"}, {"(Home) index.htm", "(B) b"}},
+    // Text outside Latin-1 comes through as it is, never as "?".
+    {"TextOutsideLatin1Kept",
+     {QString::fromUtf8("<p>Gr\xC3\xBC\xC3\x9F" "e \xE2\x98\x83 \xE2\x82\xAC</p>"),
+      QString::fromUtf8("<a href=\"\xCF\x80.htm\">\xCF\x80</a>")},
+     {QString::fromUtf8("Gr\xC3\xBC\xC3\x9F" "e \xE2\x98\x83 \xE2\x82\xAC"),
+      QString::fromUtf8("(\xCF\x80) \xCF\x80.htm")}},
 };
 
 class EditingCommandsStrip : public testing::TestWithParam<StripCase> {};

@@ -54,6 +54,10 @@ const EndTagCase endTagCases[] = {
     {"XmlCaretBeyondLineEnd", Lang::Xml, "<foo", 7, ""},
     {"XmlInsideComment", Lang::Xml, "<!-- <b", 0, ""},
     {"XmlProcessingInstruction", Lang::Xml, "<?xml version=\"1.0\"?", 0, ""},
+    // The caret column counts characters; the highlighter reads UTF-8.
+    {"HtmlAfterTextOutsideLatin1", Lang::Html, "\xE2\x98\x83 Gr\xC3\xBC\xC3\x9F" "e <b", 0, "</b>"},
+    {"HtmlCaretInsideLineAfterNonAscii", Lang::Html, "\xC3\xB8<b and more", 4, "</b>"},
+    {"XmlNameOutsideLatin1", Lang::Xml, "<\xCF\x80\xE2\x82\xAC", 0, "</\xCF\x80\xE2\x82\xAC>"},
 };
 
 class EndTagsTest : public testing::TestWithParam<EndTagCase> {};
@@ -61,11 +65,11 @@ class EndTagsTest : public testing::TestWithParam<EndTagCase> {};
 TEST_P(EndTagsTest, EndTagForCaret)
 {
     const EndTagCase& c = GetParam();
-    const QString line = QString::fromLatin1(c.line);
+    const QString line = QString::fromUtf8(c.line);
     const int column = c.column ? c.column : int(line.size()) + 1;
     const std::optional<QString> tag =
         c.lang == Lang::Html ? EndTags::htmlEndTag(line, column) : EndTags::xmlEndTag(line, column);
-    EXPECT_EQ(tag.value_or(QString()), QString::fromLatin1(c.expected));
+    EXPECT_EQ(tag.value_or(QString()), QString::fromUtf8(c.expected));
     EXPECT_EQ(tag.has_value(), *c.expected != '\0');
 }
 

@@ -37,7 +37,7 @@ public:
         const auto hit = TextSearch(search.toLatin1(), options).find(view, from, to);
         if (!hit)
             return 0;
-        const qsizetype s = qsizetype(*hit), e = s + search.size();
+        const qsizetype s = qsizetype(hit->position), e = s + qsizetype(hit->length);
         backwards ? select(e, s) : select(s, e);
         return 1;
     }

@@ -45,6 +45,13 @@ constexpr MenuEntry fileEntries[] = {
     {K::Disabled, "(empty)", "reopenEmpty"},
     {K::Command, "Clear List", "ClearList1"},
     {K::EndSubmenu, nullptr, nullptr},
+    // Items named "reload" or "save" and the encoding's display name.
+    {K::Submenu, "Reload with encoding", "ReloadWithEncoding1"},
+    {K::Command, "UTF-8", "reloadUTF-8"},
+    {K::Command, "Windows-1252", "reloadWindows-1252"},
+    {K::Command, "ISO-8859-1", "reloadISO-8859-1"},
+    {K::Command, "ISO-8859-15", "reloadISO-8859-15"},
+    {K::EndSubmenu, nullptr, nullptr},
     {K::Separator, nullptr, "fileSeparator1"},
     {K::Submenu, "Export to", "exportMenu"},
     {K::Command, "RTF", "RTFfiltekst1"},
@@ -57,6 +64,12 @@ constexpr MenuEntry fileEntries[] = {
     {K::Separator, nullptr, "fileSeparator3"},
     {K::Command, "S&ave", "Save1"},
     {K::Command, "Sa&ve as..", "SaveAs1"},
+    {K::Submenu, "Save with encoding", "SaveWithEncoding1"},
+    {K::Command, "UTF-8", "saveUTF-8"},
+    {K::Command, "Windows-1252", "saveWindows-1252"},
+    {K::Command, "ISO-8859-1", "saveISO-8859-1"},
+    {K::Command, "ISO-8859-15", "saveISO-8859-15"},
+    {K::EndSubmenu, nullptr, nullptr},
     {K::Command, "Save all", "Saveall1"},
     {K::Command, "Close", "Close1"},
     {K::Command, "Close all", "Closeall2"},
@@ -348,6 +361,8 @@ void MainMenus::bindFields()
         {"Customlanguages1", &MainMenus::Customlanguages1},
         {"Reopen1", &MainMenus::Reopen1},
         {"exportMenu", &MainMenus::exportMenu},
+        {"ReloadWithEncoding1", &MainMenus::ReloadWithEncoding1},
+        {"SaveWithEncoding1", &MainMenus::SaveWithEncoding1},
     };
     for (const auto& [name, field] : menus)
         this->*field = menu(QString::fromUtf8(name));
@@ -398,6 +413,7 @@ void MainMenus::setDocumentCommandsEnabled(bool enabled)
         Comment1, Uncomment1, Indent1, Unindent1,
         Print1, PrinterSetup1, ForhndVisning1, Save1, SaveAs1,
         exportMenu->menuAction(), Saveall1, Close1, Closeall2,
+        ReloadWithEncoding1->menuAction(), SaveWithEncoding1->menuAction(),
     };
     for (QAction* a : commands)
         a->setEnabled(enabled);

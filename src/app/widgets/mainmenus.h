@@ -42,6 +42,7 @@ public:
 
     // File.
     QMenu *newMenu = nullptr, *Customlanguages1 = nullptr, *Reopen1 = nullptr, *exportMenu = nullptr;
+    QMenu *ReloadWithEncoding1 = nullptr, *SaveWithEncoding1 = nullptr;
     QAction *empty4 = nullptr, *Definenewcustomlanguage1 = nullptr;
     QAction *reopenEmpty = nullptr, *ClearList1 = nullptr;
     QAction *Print1 = nullptr, *PrinterSetup1 = nullptr, *ForhndVisning1 = nullptr;

@@ -3,8 +3,10 @@
 #include "app/widgets/filepanel.h"
 #include "app/widgets/mainmenus.h"
 #include "app/widgets/toolpages.h"
+#include "settings/fileaccess.h"
 #include "settings/inifile.h"
 #include "settings/programfolder.h"
+#include "settings/settingranges.h"
 #include "settings/widgets/helpwindow.h"
 #include "workspace/widgets/teditform.h"
 #include "workspace/widgets/tsavedocchangefrm.h"
@@ -54,6 +56,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     wirePrinting();
     wireUtilities();
     wireGenerators();
+    wireOptions();
     FormCreate();
 }
 
@@ -172,12 +175,13 @@ void TMainForm::FormCreate()
     AutosaveTimer = new QTimer(this);
     connect(AutosaveTimer, &QTimer::timeout, this, [this] { AutosaveTimerTimer(); });
     if (SettingsIni->ReadBool(kOptions, QStringLiteral("AutoSave"), false)) {
-        AutosaveTimer->setInterval(std::max(1, SettingsIni->ReadInteger(kOptions, QStringLiteral("AutoSaveInterval"), 1)) *
-                                   60000);
+        AutosaveTimer->setInterval(
+            SettingRanges::autoSaveIntervalMs(SettingsIni->ReadInteger(kOptions, QStringLiteral("AutoSaveInterval"), 1)));
         AutosaveTimer->start();
     }
     wireHistory();
     wireRunner();
+    wireEncodings();
     // Shown once the frame window is up: a dialog mapped before its parent
     // is not kept above it, and the frame came up over the tip and hid it.
     if (SettingsIni->ReadBool(QStringLiteral("Tips"), QStringLiteral("doShow"), true))
@@ -199,7 +203,7 @@ void TMainForm::OneTimeTimerTimer()
     // The left panel starts 179 pixels wide once the frame has its size.
     m_splitter1->setSizes({179, std::max(200, width() - 179)});
     offerLeftoverBackups();
-    const QStringList args = QApplication::arguments();
+    const QStringList args = FileAccess::programArguments();
     const QString first = args.size() > 1 ? args[1].trimmed() : QString();
     if (!first.isEmpty()) {
         const QString path = QDir::current().absoluteFilePath(first);

@@ -8,6 +8,7 @@
 #include "toolchain/kitcommands.h"
 #include "workspace/editingcommands.h"
 #include "workspace/newdocuments.h"
+#include "settings/widgets/optionshost.h"
 #include "workspace/widgets/editorhost.h"
 
 #include <QMainWindow>
@@ -21,6 +22,7 @@
 
 class DocumentBackups;
 struct DocumentBackup;
+struct FileImage;
 class DebugLogPane;
 class FilePanel;
 class HtmlEscaper;
@@ -38,6 +40,7 @@ class QTreeWidget;
 class QWidget;
 class TDebugger;
 class TEditForm;
+enum class TextEncoding;
 class TProgRunFrm;
 class QPrinter;
 class TPrintPreviewFrm;
@@ -56,7 +59,7 @@ struct Insertion;
 // of editor windows, the bottom panes with the open-files list, the menus,
 // the settings store and the timers. Every command acts on the active
 // editor window.
-class TMainForm : public QMainWindow, public EditorHost, public GeneratorHost {
+class TMainForm : public QMainWindow, public EditorHost, public GeneratorHost, public OptionsHost {
     Q_OBJECT
 public:
     explicit TMainForm(QWidget* parent = nullptr);
@@ -93,10 +96,10 @@ public:
     std::vector<TEditForm*> editors() const; // in window order
     // With `text`, a full path's document holds that text instead of the
     // file's (a document restored from its backup).
-    TEditForm* AddUnit(const QString& name, const QString& extension, const QByteArray* text = nullptr);
+    TEditForm* AddUnit(const QString& name, const QString& extension, const FileImage* text = nullptr);
     TEditForm* MakeUnit(const QString& extension);
     TEditForm* MakeUnitByName(const QString& name, const QString& text);
-    void LoadFile(const QString& path, const QByteArray* text = nullptr);
+    void LoadFile(const QString& path, const FileImage* text = nullptr);
     bool AllreadyOpen(const QString& fileName) const;
     bool CloseAll();
     void UpdateListView1ItemSize();
@@ -213,7 +216,8 @@ public:
     void PopupMenuItemsUpdate(const QString& extension);
     void LoadUserSettings();
     void UpdateColorsInEditor();
-    void LoadShortcuts();
+    void UpdateColorsInEditor(TEditForm* editor);
+    void LoadShortcuts() override;
     void UpdateFilesFilter();
     void LoadCustomLanglistFromFile();
 
@@ -244,7 +248,21 @@ public:
     // to restore, discard or keep (at start).
     void offerLeftoverBackups();
 
-    // EditorHost.
+    // The options dialog (tmainform_options.cpp).
+    void Options2Click();
+    void Definenewcustomlanguage1Click();
+    bool editorOpen() const override { return GetActiveEditor() != nullptr; }
+    std::optional<AttributeList> activeJavaColors() const override;
+    void applyOptions(const OptionsSettings& settings) override;
+    void templatesSaved() override;
+    void customLanguagesChanged() override;
+    std::optional<QString> selectDirectory(const QString& start) override;
+    void openHomepage() override;
+    QStringList dictionaryLanguages() const override;
+    HighlightPreview* createHighlightPreview(QWidget* parent) override;
+    QString editorCommandOfKey(int qtKey) const override;
+
+    // EditorHost and OptionsHost.
     IniFile& settingsStore() override { return *SettingsIni; }
     int openDocumentCount() const override { return OpenDocumentCount; }
     void editorClosing(TEditForm* editor, bool lastWindow) override;
@@ -333,6 +351,13 @@ private:
     QPrinter& printer();
     bool printWithDialog(TEditForm* editor);
     void wireGenerators();
+    void wireOptions();
+    void wireEncodings();
+    // False when the path is no regular file (the user is told) or is too
+    // large and the user declined.
+    bool mayOpenFile(const QString& path);
+    void reloadWithEncoding(TextEncoding encoding);
+    void saveWithEncoding(TextEncoding encoding);
     // One compile at a time, the document saved, a kit named; else none.
     std::optional<KitCommands::KitSettings> beginCompile(TEditForm* editor, const QString& noKitMessage);
     void runJava(const KitCommands::KitSettings& settings, TEditForm* editor);

@@ -3,6 +3,7 @@
 #include "app/widgets/mainmenus.h"
 #include "app/widgets/tmainform.h"
 #include "editor/linestore.h"
+#include "editor/textencoding.h"
 #include "editor/widgets/tsynedit.h"
 #include "settings/inifile.h"
 #include "toolchain/compileroutputparser.h"
@@ -75,7 +76,8 @@ QString TMainForm::CompileFile(const KitCommands::KitCommand& command, QString* 
             *failure = run.error();
         return {};
     }
-    return QString::fromLocal8Bit(run.value().output);
+    // javac is started to write UTF-8 (KitCommands::javacCommand).
+    return QString::fromUtf8(run.value().output);
 }
 
 void TMainForm::Compile1Click()
@@ -112,8 +114,10 @@ void TMainForm::Compile1Click()
     };
 
     QString failure;
-    const QString output =
-        CompileFile(KitCommands::javacCommand(settings, path, FindPackageName()), &failure, showProgress);
+    const QString output = CompileFile(KitCommands::javacCommand(settings, path,
+                                                                 TextEncodings::charsetName(e->SynEdit1->encoding()),
+                                                                 FindPackageName()),
+                                       &failure, showProgress);
     if (!shown)
         showProgress();
     if (!failure.isEmpty()) {

@@ -44,7 +44,7 @@ std::vector<TEditForm*> TMainForm::editors() const
     return out;
 }
 
-TEditForm* TMainForm::AddUnit(const QString& name, const QString& extension, const QByteArray* text)
+TEditForm* TMainForm::AddUnit(const QString& name, const QString& extension, const FileImage* text)
 {
     ++OpenDocumentCount;
     auto* editor = new TEditForm(this);
@@ -123,8 +123,11 @@ void TMainForm::SkrivTekstenTilEditor(const QString& text)
         e->SkrivUtTekst(text);
 }
 
-void TMainForm::LoadFile(const QString& path, const QByteArray* text)
+void TMainForm::LoadFile(const QString& path, const FileImage* text)
 {
+    // Text restored from a backup is not read from the file.
+    if (!text && !mayOpenFile(path))
+        return;
     EnableMainMenu();
     toolPages->ClassNameCompoBox1->setCurrentIndex(-1);
     toolPages->ClassDatamemberComboBox2->setCurrentIndex(-1);

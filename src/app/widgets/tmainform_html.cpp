@@ -6,6 +6,7 @@
 #include "app/widgets/mainmenus.h"
 #include "app/widgets/tmainform.h"
 #include "app/widgets/toolpages.h"
+#include "editor/textencoding.h"
 #include "editor/widgets/tsynedit.h"
 #include "html/inlineinsertion.h"
 #include "html/tagatcaret.h"
@@ -64,9 +65,15 @@ HtmlHost* TMainForm::htmlHost()
 
 HtmlEscaper TMainForm::documentEscaper() const
 {
-    // The documents are 8-bit: characters beyond Latin-1 are written as
-    // references instead of being lost.
-    return HtmlEscaper(latin1CanHold);
+    // A character the active document's encoding cannot hold is written as
+    // a reference instead of being lost; a UTF-8 document holds them all.
+    const TEditForm* e = GetActiveEditor();
+    if (!e || e->SynEdit1->encoding() == TextEncoding::Utf8)
+        return HtmlEscaper();
+    const TextEncoding encoding = e->SynEdit1->encoding();
+    return HtmlEscaper([encoding](char32_t c) {
+        return TextEncodings::encode(QString::fromUcs4(&c, 1), encoding).has_value();
+    });
 }
 
 void TMainForm::writeInsertion(const Insertion& insertion)

@@ -12,6 +12,7 @@
 #include "editor/widgets/tsyngutter.h"
 #include "settings/inifile.h"
 #include "settings/programfolder.h"
+#include "settings/settingranges.h"
 #include "settings/shortcuts.h"
 #include "settings/widgets/helpwindow.h"
 #include "utilities/widgets/tsynspellcheck.h"
@@ -147,8 +148,13 @@ void TMainForm::Messagepane1Click()
 
 void TMainForm::UpdateColorsInEditor()
 {
-    TEditForm* e = GetActiveEditor();
-    if (!e || e->caption().trimmed().isEmpty() || !e->SynEdit1->highlighter())
+    if (TEditForm* e = GetActiveEditor())
+        UpdateColorsInEditor(e);
+}
+
+void TMainForm::UpdateColorsInEditor(TEditForm* e)
+{
+    if (e->caption().trimmed().isEmpty() || !e->SynEdit1->highlighter())
         return;
     const QString name = e->caption().toLower();
     QString language;
@@ -190,7 +196,7 @@ void TMainForm::LoadUserSettings()
         if (options.ReadBool(QStringLiteral("MaxWinAtStart"), false) && editors().size() == 1)
             e->showMaximized();
         QFont font(editor.ReadString(QStringLiteral("FontType"), QStringLiteral("Courier New")),
-                   editor.ReadInteger(QStringLiteral("FontSize"), 10));
+                   SettingRanges::fontSize(editor.ReadInteger(QStringLiteral("FontSize"), 10)));
         font.setStyleHint(QFont::TypeWriter);
         edit->setFont(font);
         if (editors().size() == 1) {
@@ -203,7 +209,7 @@ void TMainForm::LoadUserSettings()
             e->LineNumbersOn = menus->Linenumbers1->isChecked();
         }
         edit->gutter()->setShown(editor.ReadBool(QStringLiteral("ShowGutter"), true));
-        edit->gutter()->setGutterWidth(editor.ReadInteger(QStringLiteral("GutterSize"), 52));
+        edit->gutter()->setGutterWidth(SettingRanges::gutterWidth(editor.ReadInteger(QStringLiteral("GutterSize"), 52)));
         edit->gutter()->setLeadingZeros(editor.ReadBool(QStringLiteral("LeadingZeros"), false));
         menus->CompletionProposal1->setChecked(editor.ReadBool(QStringLiteral("CompProposal"), true));
         menus->Autocompletion1->setChecked(editor.ReadBool(QStringLiteral("AutoCompletion"), true));

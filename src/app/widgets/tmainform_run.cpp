@@ -5,6 +5,7 @@
 #include "app/widgets/filepanel.h"
 #include "app/widgets/tmainform.h"
 #include "editor/linestore.h"
+#include "editor/textencoding.h"
 #include "editor/widgets/tsynedit.h"
 #include "settings/inifile.h"
 #include "toolchain/commandwindow.h"
@@ -95,7 +96,9 @@ void TMainForm::SpeedButton36Click()
     KompilerErrors->clear();
     m_compiling = true;
     QString failure;
-    const QString output = CompileFile(KitCommands::javacCommand(settings, path, package), &failure);
+    const QString output = CompileFile(
+        KitCommands::javacCommand(settings, path, TextEncodings::charsetName(e->SynEdit1->encoding()), package),
+        &failure);
     m_compiling = false;
     if (!failure.isEmpty()) {
         KompilatorLogTxt->appendPlainText(failure);

@@ -117,13 +117,14 @@ TEditForm* TMainForm::restoreDocument(const DocumentBackup& backup)
     // Two documents of one name cannot be open at once: a second one
     // comes back untitled.
     if (!backup.isUntitled() && !AllreadyOpen(QFileInfo(backup.filePath).fileName())) {
-        LoadFile(backup.filePath, &backup.bytes);
+        const FileImage text{backup.bytes, backup.encoding};
+        LoadFile(backup.filePath, &text);
         editor = GetActiveEditor();
     } else {
         editor = backup.languageName.isEmpty() ? NewDocument(kindOfCaption(backup.caption))
                                                : GeneralDocument(backup.languageName);
         if (editor)
-            editor->SynEdit1->loadFromBytes(backup.bytes);
+            editor->SynEdit1->loadFromBytes({backup.bytes, backup.encoding});
     }
     if (editor)
         editor->markModified();

@@ -1,12 +1,22 @@
 #include "editor/widgets/editview.h"
 
+#include "editor/widgets/editaccessibility.h"
 #include "editor/widgets/tsynedit.h"
 
 #include <QContextMenuEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 
-EditView::EditView(TSynEdit* owner) : QsciScintillaBase(owner), m_owner(owner) {}
+EditView::EditView(TSynEdit* owner) : QsciScintillaBase(owner), m_owner(owner)
+{
+    EditAccessibility::registerView(this);
+}
+
+void EditView::accessibilityChanged()
+{
+    m_owner->applyModEventMask();
+}
 
 bool EditView::event(QEvent* e)
 {
@@ -78,7 +88,8 @@ void EditView::dropEvent(QDropEvent* e)
         e->acceptProposedAction();
         return;
     }
-    if (!(m_owner->options() & eoDragDropEditing)) {
+    // Text from elsewhere must fit the document's encoding.
+    if (!(m_owner->options() & eoDragDropEditing) || !m_owner->acceptText(e->mimeData()->text())) {
         e->ignore();
         return;
     }
@@ -97,4 +108,13 @@ bool EditView::focusNextPrevChild(bool next)
     if (m_allowFocusChange)
         return QWidget::focusNextPrevChild(next);
     return false;
+}
+
+void EditView::inputMethodEvent(QInputMethodEvent* e)
+{
+    if (!e->commitString().isEmpty() && !m_owner->acceptText(e->commitString())) {
+        e->ignore();
+        return;
+    }
+    QsciScintillaBase::inputMethodEvent(e);
 }

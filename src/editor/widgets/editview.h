@@ -12,6 +12,8 @@ class EditView : public QsciScintillaBase {
     Q_OBJECT
 public:
     explicit EditView(TSynEdit* owner);
+    // A screen reader started or stopped listening.
+    void accessibilityChanged();
 
 protected:
     bool event(QEvent* e) override;
@@ -23,6 +25,7 @@ protected:
     void dragMoveEvent(QDragMoveEvent* e) override;
     void dropEvent(QDropEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
     bool focusNextPrevChild(bool next) override;
 
 private:

@@ -7,34 +7,18 @@
 #include "settings/widgets/qtcolors.h"
 
 #include <QHBoxLayout>
-#include <QMenu>
-#include <QMimeData>
-#include <QMouseEvent>
-#include <QTimer>
-#include <QUrl>
 
 #include <limits>
 
 using S = QsciScintillaBase;
 
-namespace {
-
-constexpr int kFirstBackgroundMarker = 20; // 20..23: special line backgrounds
-constexpr int kBackgroundMarkers = 4;
-constexpr int kFirstForegroundIndicator = 8; // 8..11: special line text colours
-constexpr int kForegroundIndicators = 4;
-
-QByteArray toBytes(const QString& text) { return text.toLatin1(); }
-
-long sciColor(TColor color, const QColor& fallback)
+long TSynEdit::sciColor(TColor color, const QColor& fallback)
 {
     QColor c = toQColor(color);
     if (!c.isValid())
         c = fallback;
     return c.red() | (c.green() << 8) | (c.blue() << 16);
 }
-
-} // namespace
 
 TSynEdit::TSynEdit(QWidget* parent) : QWidget(parent)
 {
@@ -48,8 +32,10 @@ TSynEdit::TSynEdit(QWidget* parent) : QWidget(parent)
     setFocusProxy(m_view);
     m_styler = new SynStyler(m_view);
 
-    send(S::SCI_SETCODEPAGE, 0); // 8-bit: one byte, one character
-    send(S::SCI_SETEOLMODE, S::SC_EOL_LF);
+    // UTF-8 whatever the document's encoding: Scintilla's Qt port draws
+    // 8-bit text only as Latin-1, so load and save convert instead.
+    send(S::SCI_SETCODEPAGE, S::SC_CP_UTF8);
+    send(S::SCI_SETEOLMODE, S::SC_EOL_CRLF);
     send(S::SCI_CLEARALLCMDKEYS); // our own key map runs the commands
     send(S::SCI_SETMARGINWIDTHN, 0, 0);
     send(S::SCI_SETMARGINWIDTHN, 1, 0);
@@ -59,7 +45,7 @@ TSynEdit::TSynEdit(QWidget* parent) : QWidget(parent)
     send(S::SCI_SETSCROLLWIDTH, 1);
     send(S::SCI_SETMOUSESELECTIONRECTANGULARSWITCH, 1);
     send(S::SCI_SETMULTIPLESELECTION, 0);
-    send(S::SCI_SETMODEVENTMASK, S::SC_MOD_INSERTTEXT | S::SC_MOD_DELETETEXT | S::SC_MOD_BEFOREDELETE);
+    applyModEventMask();
     send(S::SCI_SETLAYOUTCACHE, S::SC_CACHE_PAGE);
     for (int i = 0; i < kBackgroundMarkers; ++i)
         send(S::SCI_MARKERDEFINE, kFirstBackgroundMarker + i, S::SC_MARK_BACKGROUND);
@@ -75,8 +61,8 @@ TSynEdit::TSynEdit(QWidget* parent) : QWidget(parent)
                eoWantTabs);
 
     connect(m_view, &S::SCN_MODIFIED, this,
-            [this](int position, int type, const char*, int length, int linesAdded, int, int, int, int, int) {
-                onModified(position, type, length, linesAdded);
+            [this](int position, int type, const char*, int length, int, int, int, int, int, int) {
+                onModified(position, type, length);
             });
     connect(m_view, &S::SCN_UPDATEUI, this, [this](int) {
         m_gutter->update();
@@ -106,7 +92,7 @@ int TSynEdit::lineCount() const
     return send(S::SCI_GETLENGTH) == 0 ? 0 : int(send(S::SCI_GETLINECOUNT));
 }
 
-QByteArray TSynEdit::lineBytes(int index) const
+std::string_view TSynEdit::rawLine(int index) const
 {
     if (index < 0 || index >= lineCount())
         return {};
@@ -114,35 +100,53 @@ QByteArray TSynEdit::lineBytes(int index) const
     const long end = send(S::SCI_GETLINEENDPOSITION, index);
     if (end <= start)
         return {};
+    // Points into the buffer; valid until the text changes.
     const auto* p = reinterpret_cast<const char*>(send(S::SCI_GETRANGEPOINTER, start, end - start));
-    return QByteArray(p, end - start);
+    return {p, std::size_t(end - start)};
+}
+
+QByteArray TSynEdit::lineBytes(int index) const
+{
+    const std::string_view raw = rawLine(index);
+    const QByteArrayView utf8(raw.data(), qsizetype(raw.size()));
+    if (m_encoding == TextEncoding::Utf8)
+        return utf8.toByteArray();
+    if (auto bytes = TextEncodings::fromUtf8(utf8, m_encoding))
+        return *bytes;
+    // Only text that bypassed the checks gets here; scanners may read "?".
+    return QString::fromUtf8(utf8).toLatin1();
 }
 
 QString TSynEdit::line(int index) const
 {
-    return QString::fromLatin1(lineBytes(index));
+    const std::string_view raw = rawLine(index);
+    return QString::fromUtf8(raw.data(), qsizetype(raw.size()));
+}
+
+void TSynEdit::replaceRange(long start, long end, const QByteArray& utf8)
+{
+    send(S::SCI_SETTARGETSTART, start);
+    send(S::SCI_SETTARGETEND, end);
+    // With an explicit length: the text may hold NUL bytes.
+    m_view->SendScintilla(S::SCI_REPLACETARGET, uintptr_t(utf8.size()), utf8.constData());
 }
 
 void TSynEdit::setLine(int index, const QString& text)
 {
-    if (index < 0 || index >= lineCount())
+    if (index < 0 || index >= lineCount() || !acceptText(text))
         return;
-    const QByteArray bytes = normalizeLineEnds(toBytes(text));
-    send(S::SCI_SETTARGETSTART, send(S::SCI_POSITIONFROMLINE, index));
-    send(S::SCI_SETTARGETEND, send(S::SCI_GETLINEENDPOSITION, index));
-    m_view->SendScintilla(S::SCI_REPLACETARGET, uintptr_t(bytes.size()), bytes.constData());
+    replaceRange(send(S::SCI_POSITIONFROMLINE, index), send(S::SCI_GETLINEENDPOSITION, index), bufferText(text));
 }
 
 void TSynEdit::addLine(const QString& text)
 {
-    QByteArray bytes = normalizeLineEnds(toBytes(text));
+    if (!acceptText(text))
+        return;
+    QByteArray bytes = bufferText(text);
     if (lineCount() > 0)
-        bytes.prepend('\n');
-    // With an explicit length: the text may hold NUL bytes.
+        bytes.prepend(lineEndBytes());
     const long length = send(S::SCI_GETLENGTH);
-    send(S::SCI_SETTARGETSTART, length);
-    send(S::SCI_SETTARGETEND, length);
-    m_view->SendScintilla(S::SCI_REPLACETARGET, uintptr_t(bytes.size()), bytes.constData());
+    replaceRange(length, length, bytes);
 }
 
 void TSynEdit::insertLine(int index, const QString& text)
@@ -151,11 +155,10 @@ void TSynEdit::insertLine(int index, const QString& text)
         addLine(text);
         return;
     }
-    const QByteArray bytes = normalizeLineEnds(toBytes(text)) + '\n';
+    if (!acceptText(text))
+        return;
     const long pos = send(S::SCI_POSITIONFROMLINE, std::max(index, 0));
-    send(S::SCI_SETTARGETSTART, pos);
-    send(S::SCI_SETTARGETEND, pos);
-    m_view->SendScintilla(S::SCI_REPLACETARGET, uintptr_t(bytes.size()), bytes.constData());
+    replaceRange(pos, pos, bufferText(text) + lineEndBytes());
 }
 
 void TSynEdit::deleteLine(int index)
@@ -187,77 +190,49 @@ QByteArray TSynEdit::documentBytes() const
     const long length = send(S::SCI_GETLENGTH);
     if (length == 0)
         return {};
-    const auto* p = reinterpret_cast<const char*>(send(S::SCI_GETRANGEPOINTER, 0, length));
-    return QByteArray(p, length);
+    // The scanners take the whole document on every trigger key: one copy.
+    const QByteArrayView buffer(reinterpret_cast<const char*>(send(S::SCI_GETCHARACTERPOINTER)), length);
+    QByteArray bytes = m_encoding == TextEncoding::Utf8
+                           ? buffer.toByteArray()
+                           : TextEncodings::fromUtf8(buffer, m_encoding).value_or(QByteArray());
+    if (bytes.isEmpty()) // text that reached the buffer past the checks
+        bytes = QString::fromUtf8(buffer).toLatin1();
+    return normalizeLineEnds(bytes);
 }
 
 QString TSynEdit::text() const
 {
-    if (lineCount() == 0)
-        return {};
-    return QString::fromLatin1(joinLines(documentBytes(), LineEndStyle::CrLf, true));
+    QString out;
+    const int count = lineCount();
+    for (int i = 0; i < count; ++i)
+        out += line(i) + QLatin1String("\r\n");
+    return out;
 }
 
 void TSynEdit::setText(const QString& text)
 {
-    QByteArray bytes = normalizeLineEnds(toBytes(text));
-    if (bytes.endsWith('\n'))
-        bytes.chop(1);
+    if (!acceptText(text))
+        return;
+    QStringView body(text);
+    // The text's last line break ends its last line; it adds no empty one.
+    if (body.endsWith(u'\n'))
+        body.chop(body.endsWith(u"\r\n") ? 2 : 1);
+    else if (body.endsWith(u'\r'))
+        body.chop(1);
+    const QByteArray bytes = bufferText(body);
     send(S::SCI_CLEARALL);
     m_view->SendScintilla(S::SCI_ADDTEXT, uintptr_t(bytes.size()), bytes.constData());
     send(S::SCI_GOTOPOS, 0);
 }
 
-// ---- files ---------------------------------------------------------------
-
-Result<void> TSynEdit::loadFromFile(const QString& path)
+int TSynEdit::byteColumn(int column, int line) const
 {
-    Result<QByteArray> bytes = readFileBytes(path);
-    if (!bytes)
-        return Result<void>::failure(bytes.error());
-    loadFromBytes(bytes.value());
-    return {};
-}
-
-void TSynEdit::loadFromBytes(const QByteArray& bytes)
-{
-    const SplitText split = splitLines(bytes);
-    m_lineEnd = split.style;
-    m_finalBreak = split.finalBreak;
-    // Loading is no edit: no change notice follows it.
-    m_loading = true;
-    send(S::SCI_CLEARALL);
-    m_marks.clear();
-    m_view->SendScintilla(S::SCI_ADDTEXT, uintptr_t(split.text.size()), split.text.constData());
-    m_loading = false;
-    send(S::SCI_EMPTYUNDOBUFFER);
-    send(S::SCI_SETSAVEPOINT);
-    send(S::SCI_GOTOPOS, 0);
-    m_gutter->update();
-}
-
-DocumentImage TSynEdit::image() const
-{
-    return {documentBytes(), m_lineEnd, m_finalBreak};
-}
-
-Result<void> TSynEdit::saveToFile(const QString& path)
-{
-    Result<void> r = writeFileAtomically(path, fileBytes(image()));
-    if (r)
-        send(S::SCI_SETSAVEPOINT);
-    return r;
-}
-
-bool TSynEdit::isModified() const
-{
-    return send(S::SCI_GETMODIFY) != 0;
-}
-
-void TSynEdit::setModified(bool modified)
-{
-    if (!modified)
-        send(S::SCI_SETSAVEPOINT);
+    const std::string_view raw = rawLine(line - 1);
+    qsizetype beyond = 0;
+    const qsizetype offset = TextEncodings::utf8Offset(raw, std::max(column, 1) - 1, &beyond);
+    if (m_encoding != TextEncoding::Utf8)
+        return int(TextEncodings::utf16Length(raw.substr(0, std::size_t(offset))) + beyond) + 1;
+    return int(offset + beyond) + 1;
 }
 
 // ---- caret ---------------------------------------------------------------
@@ -267,25 +242,22 @@ int TSynEdit::positionOf(int column, int line, int* virtualSpace) const
     const int count = std::max(1, lineCount());
     line = std::clamp(line, 1, count);
     const long start = send(S::SCI_POSITIONFROMLINE, line - 1);
-    const long end = send(S::SCI_GETLINEENDPOSITION, line - 1);
-    const long col = std::max(column, 1) - 1;
-    int virt = 0;
-    long pos = start + col;
-    if (pos > end) {
-        virt = int(pos - end);
-        pos = end;
-    }
+    qsizetype beyond = 0;
+    const qsizetype offset = TextEncodings::utf8Offset(rawLine(line - 1), std::max(column, 1) - 1, &beyond);
+    int virt = int(beyond);
     if (!(m_options & eoScrollPastEol))
         virt = 0;
     if (virtualSpace)
         *virtualSpace = virt;
-    return int(pos);
+    return int(start + offset);
 }
 
 BufferCoord TSynEdit::coordOf(int position, int virtualSpace) const
 {
     const int line = int(send(S::SCI_LINEFROMPOSITION, position));
-    return {int(position - send(S::SCI_POSITIONFROMLINE, line)) + virtualSpace + 1, line + 1};
+    const long start = send(S::SCI_POSITIONFROMLINE, line);
+    const std::string_view before = rawLine(line).substr(0, std::size_t(std::max<long>(position - start, 0)));
+    return {int(TextEncodings::utf16Length(before)) + virtualSpace + 1, line + 1};
 }
 
 int TSynEdit::caretX() const
@@ -433,18 +405,20 @@ QString TSynEdit::selText() const
             if (e > s)
                 out += QByteArray(reinterpret_cast<const char*>(send(S::SCI_GETRANGEPOINTER, s, e - s)), e - s);
         }
-        return QString::fromLatin1(out);
+        return QString::fromUtf8(out);
     }
     const long s = send(S::SCI_GETSELECTIONSTART), e = send(S::SCI_GETSELECTIONEND);
     if (e <= s)
         return {};
     const QByteArray bytes(reinterpret_cast<const char*>(send(S::SCI_GETRANGEPOINTER, s, e - s)), e - s);
-    return QString::fromLatin1(joinLines(bytes, LineEndStyle::CrLf, false));
+    return QString::fromUtf8(joinLines(normalizeLineEnds(bytes), LineEndStyle::CrLf, false));
 }
 
 void TSynEdit::setSelText(const QString& text)
 {
-    const QByteArray bytes = normalizeLineEnds(toBytes(text));
+    if (!acceptText(text))
+        return;
+    const QByteArray bytes = bufferText(text);
     send(S::SCI_BEGINUNDOACTION);
     long start = 0, end = 0, virt = 0;
     if (send(S::SCI_SELECTIONISRECTANGLE)) {
@@ -558,14 +532,16 @@ void TSynEdit::applyStyles()
     if (m_highlighter) {
         for (int i = 0; i < m_highlighter->attrCount(); ++i) {
             const TSynHighlighterAttributes* a = m_highlighter->attribute(i);
-            const int style = i + 1;
-            send(S::SCI_STYLESETFORE, style, sciColor(a->foreground(), Qt::black));
-            send(S::SCI_STYLESETBACK, style, sciColor(a->background(), toQColor(m_color).isValid()
-                                                                         ? toQColor(m_color)
-                                                                         : QColor(Qt::white)));
-            send(S::SCI_STYLESETBOLD, style, (a->style() & fsBold) != 0);
-            send(S::SCI_STYLESETITALIC, style, (a->style() & fsItalic) != 0);
-            send(S::SCI_STYLESETUNDERLINE, style, (a->style() & fsUnderline) != 0);
+            // The style and its twins, which long lines use (SynStyler).
+            for (int style = i + 1; style < 3 * SynStyler::TwinOffset; style += SynStyler::TwinOffset) {
+                send(S::SCI_STYLESETFORE, style, sciColor(a->foreground(), Qt::black));
+                send(S::SCI_STYLESETBACK, style, sciColor(a->background(), toQColor(m_color).isValid()
+                                                                             ? toQColor(m_color)
+                                                                             : QColor(Qt::white)));
+                send(S::SCI_STYLESETBOLD, style, (a->style() & fsBold) != 0);
+                send(S::SCI_STYLESETITALIC, style, (a->style() & fsItalic) != 0);
+                send(S::SCI_STYLESETUNDERLINE, style, (a->style() & fsUnderline) != 0);
+            }
         }
     }
     send(S::SCI_SETCARETFORE, sciColor(Colors::clBlack, Qt::black));
@@ -598,7 +574,6 @@ bool TSynEdit::canUndo() const { return send(S::SCI_CANUNDO) != 0; }
 bool TSynEdit::canRedo() const { return send(S::SCI_CANREDO) != 0; }
 void TSynEdit::copyToClipboard() { send(S::SCI_COPY); }
 void TSynEdit::cutToClipboard() { send(S::SCI_CUT); }
-void TSynEdit::pasteFromClipboard() { send(S::SCI_PASTE); }
 void TSynEdit::setEditorFocus() { m_view->setFocus(); }
 
 void TSynEdit::invalidateLine(int line)
@@ -629,220 +604,3 @@ void TSynEdit::removeDestroyNotification(int id)
     std::erase_if(m_destroyNotifications, [id](const auto& n) { return n.first == id; });
 }
 
-// ---- marks ---------------------------------------------------------------
-
-void TSynEdit::placeMark(const TSynEditMark& mark)
-{
-    m_marks.place(mark);
-    m_gutter->update();
-}
-
-void TSynEdit::marksChanged()
-{
-    m_gutter->update();
-}
-
-void TSynEdit::clearLineMarks(int line)
-{
-    m_marks.clearLine(line);
-    m_gutter->update();
-}
-
-void TSynEdit::setBookmark(int number, int column, int line)
-{
-    if (number < 0 || number > 9)
-        return;
-    m_marks.setBookmark(number, std::clamp(line, 1, std::max(1, lineCount())), column, !m_images.empty());
-    m_gutter->update();
-}
-
-void TSynEdit::clearBookmark(int number)
-{
-    m_marks.clearBookmark(number);
-    m_gutter->update();
-}
-
-void TSynEdit::gotoBookmark(int number)
-{
-    if (const auto at = bookmark(number))
-        setCaretXY(at->Char, at->Line);
-}
-
-std::optional<BufferCoord> TSynEdit::bookmark(int number) const
-{
-    const int i = m_marks.findBookmark(number);
-    if (i < 0)
-        return std::nullopt;
-    return BufferCoord{m_marks.at(i).Char, m_marks.at(i).Line};
-}
-
-void TSynEdit::toggleBookmark(int number)
-{
-    const auto at = bookmark(number);
-    if (at && at->Line == caretY())
-        clearBookmark(number);
-    else
-        setBookmark(number, caretX(), caretY());
-}
-
-void TSynEdit::setBookmarkImages(const std::vector<QPixmap>& images)
-{
-    m_images = images;
-    m_gutter->update();
-}
-
-// ---- notifications -------------------------------------------------------
-
-void TSynEdit::onModified(int position, int modificationType, int length, int linesAdded)
-{
-    if (modificationType & S::SC_MOD_BEFOREDELETE) {
-        m_deleteFirstLine = int(send(S::SCI_LINEFROMPOSITION, position)) + 1;
-        m_deleteLines = int(send(S::SCI_LINEFROMPOSITION, position + length)) + 1 - m_deleteFirstLine;
-        return;
-    }
-    if (modificationType & S::SC_MOD_INSERTTEXT && linesAdded > 0) {
-        const int line = int(send(S::SCI_LINEFROMPOSITION, position));
-        const bool atLineStart = send(S::SCI_POSITIONFROMLINE, line) == position;
-        m_marks.linesInserted(line + 1 + (atLineStart ? 0 : 1), linesAdded);
-    } else if (modificationType & S::SC_MOD_DELETETEXT && m_deleteLines > 0) {
-        m_marks.linesDeleted(m_deleteFirstLine, m_deleteLines);
-        m_deleteLines = 0;
-    }
-    if (modificationType & (S::SC_MOD_INSERTTEXT | S::SC_MOD_DELETETEXT)) {
-        if (linesAdded != 0)
-            clearSpecialLines(); // lines shifted: ask again for what is shown
-        scheduleChange();
-        m_gutter->update();
-    }
-}
-
-void TSynEdit::scheduleChange()
-{
-    if (m_loading)
-        return;
-    // Handlers run once the change is complete: Scintilla refuses edits made
-    // from inside its own modification notice.
-    if (m_changePending)
-        return;
-    m_changePending = true;
-    QTimer::singleShot(0, this, [this] { flushPendingChange(); });
-}
-
-void TSynEdit::flushPendingChange()
-{
-    if (!m_changePending)
-        return;
-    m_changePending = false;
-    if (OnChange)
-        OnChange();
-}
-
-void TSynEdit::clearSpecialLines()
-{
-    if (m_specialApplied.empty())
-        return;
-    for (const auto& entry : m_specialApplied)
-        for (int i = 0; i < kBackgroundMarkers; ++i)
-            send(S::SCI_MARKERDELETE, entry.first - 1, kFirstBackgroundMarker + i);
-    for (int i = 0; i < kForegroundIndicators; ++i) {
-        send(S::SCI_SETINDICATORCURRENT, kFirstForegroundIndicator + i);
-        send(S::SCI_INDICATORCLEARRANGE, 0, send(S::SCI_GETLENGTH));
-    }
-    m_specialApplied.clear();
-}
-
-void TSynEdit::refreshSpecialLines()
-{
-    if (!OnSpecialLineColors) {
-        if (!m_specialApplied.empty())
-            clearSpecialLines();
-        return;
-    }
-    const int first = int(send(S::SCI_GETFIRSTVISIBLELINE)) + 1;
-    const int last = std::min(first + int(send(S::SCI_LINESONSCREEN)) + 1, std::max(1, lineCount()));
-    for (int line = first; line <= last; ++line) {
-        bool special = false;
-        TColor fg = Colors::clNone, bg = Colors::clNone;
-        OnSpecialLineColors(line, special, fg, bg);
-        auto it = m_specialApplied.find(line);
-        if (!special) {
-            if (it == m_specialApplied.end())
-                continue;
-            for (int i = 0; i < kBackgroundMarkers; ++i)
-                send(S::SCI_MARKERDELETE, line - 1, kFirstBackgroundMarker + i);
-            const long start = send(S::SCI_POSITIONFROMLINE, line - 1);
-            const long len = send(S::SCI_GETLINEENDPOSITION, line - 1) - start;
-            for (int i = 0; i < kForegroundIndicators; ++i) {
-                send(S::SCI_SETINDICATORCURRENT, kFirstForegroundIndicator + i);
-                send(S::SCI_INDICATORCLEARRANGE, start, len);
-            }
-            m_specialApplied.erase(it);
-            continue;
-        }
-        if (it != m_specialApplied.end() && it->second == std::make_pair(fg, bg))
-            continue;
-        // A marker per background colour and an indicator per text colour,
-        // reused round-robin from small pools.
-        auto slotFor = [](std::vector<std::pair<TColor, int>>& pool, TColor c, int firstSlot, int size) {
-            for (const auto& p : pool)
-                if (p.first == c)
-                    return std::make_pair(p.second, false);
-            const int slot = firstSlot + int(pool.size() % std::size_t(size));
-            std::erase_if(pool, [slot](const auto& p) { return p.second == slot; });
-            pool.emplace_back(c, slot);
-            return std::make_pair(slot, true);
-        };
-        for (int i = 0; i < kBackgroundMarkers; ++i)
-            send(S::SCI_MARKERDELETE, line - 1, kFirstBackgroundMarker + i);
-        if (toQColor(bg).isValid()) {
-            const auto [marker, fresh] = slotFor(m_backgroundMarkers, bg, kFirstBackgroundMarker, kBackgroundMarkers);
-            if (fresh)
-                send(S::SCI_MARKERSETBACK, marker, sciColor(bg, Qt::white));
-            send(S::SCI_MARKERADD, line - 1, marker);
-        }
-        const long start = send(S::SCI_POSITIONFROMLINE, line - 1);
-        const long len = send(S::SCI_GETLINEENDPOSITION, line - 1) - start;
-        for (int i = 0; i < kForegroundIndicators; ++i) {
-            send(S::SCI_SETINDICATORCURRENT, kFirstForegroundIndicator + i);
-            send(S::SCI_INDICATORCLEARRANGE, start, len);
-        }
-        if (toQColor(fg).isValid() && len > 0) {
-            const auto [indicator, fresh] =
-                slotFor(m_foregroundIndicators, fg, kFirstForegroundIndicator, kForegroundIndicators);
-            if (fresh)
-                send(S::SCI_INDICSETFORE, indicator, sciColor(fg, Qt::black));
-            send(S::SCI_SETINDICATORCURRENT, indicator);
-            send(S::SCI_INDICATORFILLRANGE, start, len);
-        }
-        m_specialApplied[line] = {fg, bg};
-    }
-}
-
-// ---- events from the view ------------------------------------------------
-
-void TSynEdit::handleMousePress(QMouseEvent* event)
-{
-    if (OnMouseDown) {
-        const QPoint p = m_view->mapTo(this, event->position().toPoint());
-        OnMouseDown(event->button(), event->modifiers(), p.x(), p.y());
-    }
-}
-
-void TSynEdit::handleContextMenu(const QPoint& globalPos)
-{
-    if (m_popup)
-        m_popup->exec(globalPos);
-}
-
-bool TSynEdit::handleDrop(const QMimeData* mime)
-{
-    if (!mime->hasUrls() || !(m_options & eoDropFiles))
-        return false;
-    QStringList paths;
-    for (const QUrl& url : mime->urls())
-        if (url.isLocalFile())
-            paths << url.toLocalFile();
-    if (!paths.isEmpty())
-        emit filesDropped(paths);
-    return true;
-}

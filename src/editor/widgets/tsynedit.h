@@ -1,6 +1,8 @@
 #pragma once
 
+#include "editor/documentimage.h"
 #include "editor/linestore.h"
+#include "editor/textencoding.h"
 #include "editor/tsyneditmarklist.h"
 #include "settings/result.h"
 #include "settings/tcolor.h"
@@ -13,6 +15,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 class QMenu;
@@ -45,10 +48,24 @@ struct BufferCoord {
     bool operator==(const BufferCoord&) const = default;
 };
 
-// The syntax-highlighting edit control: an 8-bit document (each byte one
-// character, shown as Latin-1) over QScintilla, with our own line store,
-// mark list, gutter, key map, highlighters and search. Positions are
-// 1-based (column, line); line indexes are 0-based.
+// The syntax-highlighting edit control over QScintilla, with our own mark
+// list, gutter, key map, highlighters and search. Positions are 1-based
+// (column, line); line indexes are 0-based.
+//
+// Text and encodings. The document has an encoding (encoding()), decided
+// when a file is loaded (UTF-8 when its bytes are valid UTF-8, else
+// Windows-1252) and UTF-8 for new text. Scintilla always holds the text as
+// UTF-8 (its Qt port can only draw 8-bit text as Latin-1); the file's bytes
+// are converted on load and save, which give back every byte, line end,
+// byte-order mark and final line break as they were.
+// - The QString side (line(), text(), setSelText(), ...) is plain Unicode.
+//   Text entering an 8-bit document that it cannot hold asks once whether
+//   to make the document UTF-8; refused, nothing is written (never "?").
+// - lineBytes() returns the line in the document's encoding: UTF-8 bytes
+//   for a UTF-8 document (a character may take several bytes, every one of
+//   them 0x80 or more), one byte per character for an 8-bit one.
+// - Columns count UTF-16 code units, as QString indexes do; byteColumn()
+//   turns one into a column of lineBytes().
 class TSynEdit : public QWidget {
     Q_OBJECT
 public:
@@ -66,17 +83,32 @@ public:
     void clearLines();
     QString text() const; // every line followed by CR LF
     void setText(const QString& text);
-    QByteArray documentBytes() const; // the lines joined by LF
+    QByteArray documentBytes() const; // in the document's encoding, lines joined by LF
+    // The column of lineBytes(line - 1) where the character column starts.
+    int byteColumn(int column, int line) const;
 
-    // Files. The line-end style and final break of a loaded file are kept.
-    Result<void> loadFromFile(const QString& path);
+    // Files: only regular files are read. Each line keeps its own line end;
+    // lines added take the style of the file's first line end. `encoding`
+    // reads the file as that encoding instead of detecting it (UTF-8 fails
+    // when the bytes are not UTF-8).
+    Result<void> loadFromFile(const QString& path, std::optional<TextEncoding> encoding = std::nullopt);
     Result<void> saveToFile(const QString& path);
     // The text as a file's bytes would give it, loaded as a file is (no
     // change notice, no undo step): a document restored from its backup.
-    void loadFromBytes(const QByteArray& bytes);
-    // What a save would write, cheap to take: fileBytes() of it is the file.
+    // Bytes that are not the UTF-8 they claim to be load as 8-bit text.
+    void loadFromBytes(const FileImage& file);
+    // What a save would write, cheap to take: fileImage() of it is the file.
     DocumentImage image() const;
     LineEndStyle lineEndStyle() const { return m_lineEnd; }
+    TextEncoding encoding() const { return m_encoding; }
+    bool hasByteOrderMark() const { return m_bom; }
+    // Saves from now on in `encoding`; false (nothing changes) when the text
+    // holds characters it cannot hold.
+    bool setEncoding(TextEncoding encoding);
+    // Asked when text an 8-bit document cannot hold is to enter it, with
+    // those characters; true makes the document UTF-8. Unset, the control
+    // asks the user itself.
+    std::function<bool(const QString& characters)> OnConvertToUtf8;
     bool isModified() const;
     void setModified(bool modified);
 
@@ -144,13 +176,13 @@ public:
     void setPopupMenu(QMenu* menu) { m_popup = menu; }
 
     // Marks and bookmarks.
-    const TSynEditMarkList& marks() const { return m_marks; }
+    const TSynEditMarkList& marks() const;
     // For callers that change the list themselves; they call marksChanged().
-    TSynEditMarkList& editableMarks() { return m_marks; }
+    TSynEditMarkList& editableMarks();
     void marksChanged();
     void placeMark(const TSynEditMark& mark);
     void clearLineMarks(int line);
-    std::vector<TSynEditMark> marksOfLine(int line) const { return m_marks.marksOfLine(line); }
+    std::vector<TSynEditMark> marksOfLine(int line) const { return marks().marksOfLine(line); }
     void setBookmark(int number, int column, int line);
     void clearBookmark(int number);
     void gotoBookmark(int number);
@@ -182,6 +214,7 @@ public:
 
 signals:
     void filesDropped(const QStringList& paths);
+    void encodingChanged(TextEncoding encoding);
     void insertModeChanged(bool insert);
     void caretMoved();
     // Another highlighter (or none) colours the text now.
@@ -194,7 +227,18 @@ private:
     void handleMousePress(QMouseEvent* event);
     void handleContextMenu(const QPoint& globalPos);
     bool handleDrop(const QMimeData* mime);
-    void onModified(int position, int modificationType, int length, int linesAdded);
+    void onModified(int position, int modificationType, int length);
+    // The marks follow an insertion once it is done (see onModified).
+    void settleInsertion() const;
+    void applyModEventMask();
+    // Text about to enter the document: false when it may not (an 8-bit
+    // document that cannot hold it, and the user keeps it 8-bit).
+    bool acceptText(QStringView text);
+    // Text for the buffer: UTF-8 with every line break in the line-end style.
+    QByteArray bufferText(QStringView text) const;
+    QByteArray lineEndBytes() const;
+    void replaceRange(long start, long end, const QByteArray& utf8);
+    void loadBuffer(const QByteArray& bytes, TextEncoding encoding);
     void runCommand(const struct KeyCommand& command);
     void moveCaret(int command, bool select);
     void extendSelectionTo(BufferCoord anchor, BufferCoord caret);
@@ -208,7 +252,16 @@ private:
     void clearSpecialLines();
     void scheduleChange();
 
+    static constexpr int kFirstBackgroundMarker = 20; // 20..23: special line backgrounds
+    static constexpr int kBackgroundMarkers = 4;
+    static constexpr int kFirstForegroundIndicator = 8; // 8..11: special line text colours
+    static constexpr int kForegroundIndicators = 4;
+    // Scintilla's colour value (blue, green, red) of a colour.
+    static long sciColor(TColor color, const QColor& fallback);
+
     long send(unsigned int msg, unsigned long wParam = 0, long lParam = 0) const;
+    // The UTF-8 bytes of a line in the buffer, without its line end.
+    std::string_view rawLine(int index) const;
     int positionOf(int column, int line, int* virtualSpace = nullptr) const;
     BufferCoord coordOf(int position, int virtualSpace = 0) const;
 
@@ -217,12 +270,16 @@ private:
     SynStyler* m_styler = nullptr;
     TSynCustomHighlighter* m_highlighter = nullptr;
     int m_highlighterListener = 0;
-    TSynEditMarkList m_marks;
+    mutable TSynEditMarkList m_marks;
     std::vector<QPixmap> m_images;
     QMenu* m_popup = nullptr;
 
+    // The file as loaded: its encoding, byte-order mark and final line
+    // break, none of which is in the buffer, and its first line end.
     LineEndStyle m_lineEnd = LineEndStyle::CrLf;
-    bool m_finalBreak = false;
+    QByteArray m_finalBreak;
+    TextEncoding m_encoding = TextEncoding::Utf8;
+    bool m_bom = false;
     int m_options = 0;
     int m_tabWidth = 8;
     SelectionMode m_selectionMode = SelectionMode::Normal;
@@ -237,8 +294,16 @@ private:
     std::map<int, std::pair<TColor, TColor>> m_specialApplied;
     std::vector<std::pair<TColor, int>> m_backgroundMarkers; // colour, marker
     std::vector<std::pair<TColor, int>> m_foregroundIndicators;
-    int m_deleteFirstLine = 0;
-    int m_deleteLines = 0;
+    // An insertion announced but not yet accounted for in the marks: the
+    // notice before it carries no text, so the lines it added are counted
+    // once it is done.
+    struct PendingInsertion {
+        int line = 0; // 0-based line of the insertion point
+        bool atLineStart = false;
+        long linesBefore = 0;
+    };
+    mutable std::optional<PendingInsertion> m_pendingInsertion;
+    mutable bool m_specialStale = false;
     bool m_changePending = false;
     bool m_loading = false;
     std::vector<std::pair<int, std::function<void(TSynEdit*)>>> m_destroyNotifications;

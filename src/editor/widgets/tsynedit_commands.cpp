@@ -51,6 +51,8 @@ bool TSynEdit::handleKeyPress(QKeyEvent* event)
         if (ch.isNull())
             return true;
     }
+    if (!acceptText(ch != text[0] ? QString(ch) : text))
+        return true;
     if (ch != text[0]) {
         QKeyEvent replaced(QEvent::KeyPress, event->key(), event->modifiers(), QString(ch));
         m_view->insertTextKey(&replaced);
@@ -218,7 +220,7 @@ void TSynEdit::insertTab()
     if (m_options & eoSmartTabs) {
         // The next word start on the nearest non-empty line above.
         for (int l = caretY() - 2; l >= 0 && target == 0; --l) {
-            const QByteArray above = lineBytes(l);
+            const QString above = line(l);
             if (above.trimmed().isEmpty())
                 continue;
             for (int i = column; i < above.size(); ++i)
@@ -268,8 +270,10 @@ int TSynEdit::searchReplace(const QString& search, const QString& replace, int o
 {
     if (search.isEmpty())
         return 0;
-    const TextSearch finder(normalizeLineEnds(search.toLatin1()), options);
-    const QByteArray replacement = normalizeLineEnds(replace.toLatin1());
+    if ((options & (ssoReplace | ssoReplaceAll)) && !acceptText(replace))
+        return 0;
+    const TextSearch finder(bufferText(search), options);
+    const QByteArray replacement = bufferText(replace);
     const long length = send(S::SCI_GETLENGTH);
     const long selStart = send(S::SCI_GETSELECTIONSTART), selEnd = send(S::SCI_GETSELECTIONEND);
     const long caret = send(S::SCI_GETCURRENTPOS);
@@ -288,17 +292,12 @@ int TSynEdit::searchReplace(const QString& search, const QString& replace, int o
         const long n = send(S::SCI_GETLENGTH);
         return std::string_view(reinterpret_cast<const char*>(send(S::SCI_GETCHARACTERPOINTER)), std::size_t(n));
     };
-    auto replaceAt = [&](long at) {
-        send(S::SCI_SETTARGETSTART, at);
-        send(S::SCI_SETTARGETEND, at + long(finder.length()));
-        m_view->SendScintilla(S::SCI_REPLACETARGET, uintptr_t(replacement.size()), replacement.constData());
-    };
 
     if (!(options & (ssoReplace | ssoReplaceAll))) {
         const auto hit = finder.find(documentView(), std::size_t(from), std::size_t(to));
         if (!hit)
             return 0;
-        const long s = long(*hit), e = s + long(finder.length());
+        const long s = long(hit->position), e = s + long(hit->length);
         if (backwards)
             send(S::SCI_SETSEL, e, s);
         else
@@ -314,10 +313,10 @@ int TSynEdit::searchReplace(const QString& search, const QString& replace, int o
         const auto hit = finder.find(documentView(), std::size_t(from), std::size_t(to));
         if (!hit)
             break;
-        const long at = long(*hit);
-        replaceAt(at);
+        const long at = long(hit->position);
+        replaceRange(at, at + long(hit->length), replacement);
         ++count;
-        const long delta = long(replacement.size()) - long(finder.length());
+        const long delta = long(replacement.size()) - long(hit->length);
         lastEnd = at + long(replacement.size());
         if (!(options & ssoReplaceAll))
             break;

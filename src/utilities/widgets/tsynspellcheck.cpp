@@ -146,7 +146,10 @@ void TSynSpellCheck::attachView()
     setUnderlineColor(m_underlineColor);
     m_connections << connect(view, &S::SCN_MODIFIED, this,
                              [this](int position, int type, const char*, int, int, int, int, int, int, int) {
-                                 if (type & (S::SC_MOD_INSERTTEXT | S::SC_MOD_DELETETEXT))
+                                 // The edit control asks Scintilla for the notices
+                                 // before a change only; the check runs later.
+                                 if (type & (S::SC_MOD_BEFOREINSERT | S::SC_MOD_BEFOREDELETE |
+                                             S::SC_MOD_INSERTTEXT | S::SC_MOD_DELETETEXT))
                                      scheduleCheck(int(m_editor->view()->SendScintilla(S::SCI_LINEFROMPOSITION,
                                                                                         position)));
                              });

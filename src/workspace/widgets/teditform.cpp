@@ -3,6 +3,7 @@
 #include "editor/customlanguagehighlighter.h"
 
 #include "editor/editorcolors.h"
+#include "editor/textencoding.h"
 #include "editor/tsyncsssyn.h"
 #include "editor/tsynexporterhtml.h"
 #include "editor/tsynexporterrtf.h"
@@ -68,6 +69,12 @@ TEditForm::TEditForm(EditorHost* host, QWidget* parent) : QMdiSubWindow(parent),
         m_panels[i]->setMinimumWidth(i < 3 ? 80 : 20);
         statusLayout->addWidget(m_panels[i], i == 3 ? 1 : 0);
     }
+    m_encodingPanel = new QLabel(status);
+    m_encodingPanel->setObjectName(QStringLiteral("EncodingPanel"));
+    m_encodingPanel->setFrameShape(QFrame::Panel);
+    m_encodingPanel->setFrameShadow(QFrame::Sunken);
+    m_encodingPanel->setToolTip(QStringLiteral("Encoding of the document"));
+    statusLayout->addWidget(m_encodingPanel);
     layout->addWidget(status);
     setWidget(body);
     // The window's own Close keeps Ctrl+F4 but gives up Ctrl+W, which the
@@ -119,6 +126,8 @@ TEditForm::TEditForm(EditorHost* host, QWidget* parent) : QMdiSubWindow(parent),
     SynEdit1->OnSpecialLineColors = [this](int line, bool& special, TColor& fg, TColor& bg) {
         SynEdit1SpecialLineColors(line, special, fg, bg);
     };
+    connect(SynEdit1, &TSynEdit::encodingChanged, this, [this] { showEncoding(); });
+    showEncoding();
     connect(SynEdit1, &TSynEdit::insertModeChanged, this, [this](bool insert) {
         setStatusText(2, insert ? QStringLiteral("Insertion") : QStringLiteral("Overwrite"));
     });
@@ -155,6 +164,17 @@ void TEditForm::setStatusText(int panel, const QString& text)
 {
     if (panel >= 0 && panel < 4)
         m_panels[panel]->setText(text);
+}
+
+QString TEditForm::encodingText() const
+{
+    return m_encodingPanel->text();
+}
+
+void TEditForm::showEncoding()
+{
+    m_encodingPanel->setText(TextEncodings::displayName(SynEdit1->encoding()) +
+                             (SynEdit1->hasByteOrderMark() ? QStringLiteral(" BOM") : QString()));
 }
 
 // ---- highlighters --------------------------------------------------------
@@ -249,21 +269,27 @@ void TEditForm::Klipput1Click() { SynEdit1->cutToClipboard(); }
 void TEditForm::Liminn1Click() { SynEdit1->pasteFromClipboard(); }
 void TEditForm::VelgAlt1Click() { SynEdit1->selectAll(); }
 
+// The comment tests walk the bytes of the lines.
+int TEditForm::caretByteColumn() const
+{
+    return SynEdit1->byteColumn(SynEdit1->caretX(), SynEdit1->caretY());
+}
+
 bool TEditForm::isCaretXYInCommentHTMLv() const
 {
-    return CommentTests::isCaretXYInCommentHTMLv([this](int i) { return SynEdit1->lineBytes(i); },
-                                                 SynEdit1->caretX(), SynEdit1->caretY());
+    return CommentTests::isCaretXYInCommentHTMLv([this](int i) { return SynEdit1->lineBytes(i); }, caretByteColumn(),
+                                                 SynEdit1->caretY());
 }
 
 bool TEditForm::isCaretXYInCommentXMLv() const
 {
-    return CommentTests::isCaretXYInCommentXMLv([this](int i) { return SynEdit1->lineBytes(i); },
-                                                SynEdit1->caretX(), SynEdit1->caretY());
+    return CommentTests::isCaretXYInCommentXMLv([this](int i) { return SynEdit1->lineBytes(i); }, caretByteColumn(),
+                                                 SynEdit1->caretY());
 }
 
 bool TEditForm::isCaretXYInComment() const
 {
-    return CommentTests::isCaretXYInComment([this](int i) { return SynEdit1->lineBytes(i); }, SynEdit1->caretX(),
+    return CommentTests::isCaretXYInComment([this](int i) { return SynEdit1->lineBytes(i); }, caretByteColumn(),
                                             SynEdit1->caretY());
 }
 

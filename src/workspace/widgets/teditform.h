@@ -91,6 +91,7 @@ public:
     void ChangeSyntaxToGeneralHighlighter();
     void ChangeSyntaxToNoHighlighter();
     TSynGeneralSyn* generalHighlighter() const { return m_general.get(); }
+    TSynJavaSyn* javaHighlighter() const { return m_java.get(); }
 
     bool isCaretXYInCommentHTMLv() const;
     bool isCaretXYInCommentXMLv() const;
@@ -134,6 +135,8 @@ public:
     // Status bar panels 0..3.
     QString statusText(int panel) const;
     void setStatusText(int panel, const QString& text);
+    // The status bar's encoding field: "UTF-8", "UTF-8 BOM", "Windows-1252", ...
+    QString encodingText() const;
     QMenu* PopupMenu1 = nullptr;
     // Shows the context-menu groups for a kind of document.
     void setPopupGroups(const QString& extension);
@@ -159,6 +162,8 @@ private:
     void SynEdit1KeyDown(int& key, Qt::KeyboardModifiers shift);
     void SynEdit1KeyPress(QChar& key);
     void SynEdit1SpecialLineColors(int line, bool& special, TColor& foreground, TColor& background);
+    int caretByteColumn() const;
+    void showEncoding();
     void setUpCodeAssistance();
     void dotTyped();                               // after "." is written
     void spaceDown(Qt::KeyboardModifiers shift);   // before the blank is typed
@@ -169,6 +174,7 @@ private:
 
     EditorHost* m_host;
     QLabel* m_panels[4] = {};
+    QLabel* m_encodingPanel = nullptr;
     std::vector<QPixmap> m_glyphs;
     std::unique_ptr<TSynJavaSyn> m_java;
     std::unique_ptr<TSynHTMLSyn> m_html;

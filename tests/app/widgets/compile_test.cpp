@@ -1,5 +1,6 @@
 #include "app/widgets/mainmenus.h"
 #include "app/widgets/tmainform.h"
+#include "editor/widgets/editview.h"
 #include "editor/widgets/tsynedit.h"
 #include "settings/inifile.h"
 #include "toolchain/kitcommands.h"
@@ -9,6 +10,7 @@
 #include "workspace/widgets/teditform.h"
 
 #include "common/shellscript.h"
+#include "common/typing.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -372,6 +374,74 @@ TEST_F(CompileTest, InputDuringACompileIsTakenAtOnce)
     m_form->Compile1Click();
     ASSERT_TRUE(typed);
     EXPECT_FALSE(logWhenTyped.contains("Compilation complete")) << logWhenTyped.toStdString();
+}
+
+// The C locale, as a fresh system or a cron job has it, for the tools the
+// test starts; the JVMs must still read and write UTF-8.
+class CLocale {
+public:
+    CLocale()
+    {
+        for (const char* name : {"LANG", "LC_ALL", "LC_CTYPE"})
+            m_saved.emplace_back(name, qgetenv(name));
+        qputenv("LANG", "C");
+        qputenv("LC_ALL", "C");
+        qunsetenv("LC_CTYPE");
+    }
+    ~CLocale()
+    {
+        for (const auto& [name, value] : m_saved)
+            value.isNull() ? qunsetenv(name) : qputenv(name, value);
+    }
+
+private:
+    std::vector<std::pair<const char*, QByteArray>> m_saved;
+};
+
+TEST_F(CompileTest, TypedNonAsciiCompilesAndRunsInUtf8UnderTheCLocale)
+{
+    const CLocale c;
+    m_form->LoadFile(writeJava("Snow.java", "import java.util.Scanner;\n"
+                                            "public class Snow {\n"
+                                            "    public static void main(String[] args) {\n"
+                                            "        System.out.print(\"Gr\xC3\xBC\xC3\x9F" "e \");\n"
+                                            "        String name = new Scanner(System.in).nextLine();\n"
+                                            "        System.out.println(\"Hello \" + name + \"!\");\n"
+                                            "    }\n"
+                                            "}\n"));
+    TEditForm* e = m_form->GetActiveEditor();
+    ASSERT_NE(e, nullptr);
+    e->SynEdit1->setCaretXY(33, 4); // inside the string, after the blank
+    typeCharacters(e->SynEdit1->view(), QString::fromUtf8("\xC3\xB8"));
+    m_form->SpeedButton36Click();
+    TProgRunFrm* console = m_form->RunWindow;
+    ASSERT_NE(console, nullptr) << log().toStdString();
+    // The prompt has no line end: the console's timer shows it.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return console->RichEdit1->toPlainText().startsWith("Gr"); }, 15000));
+    EXPECT_EQ(console->RichEdit1->toPlainText(), QString::fromUtf8("Gr\xC3\xBC\xC3\x9F" "e \xC3\xB8"));
+    console->activateWindow();
+    typeCharacters(console->RichEdit1, QString::fromUtf8("\xC3\x85se \xE2\x98\x83"));
+    QTest::keyClick(console->RichEdit1, Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return console->Finished; }, 15000));
+    EXPECT_TRUE(console->RichEdit1->toPlainText().contains(QString::fromUtf8("Hello \xC3\x85se \xE2\x98\x83!")))
+        << console->RichEdit1->toPlainText().toStdString();
+}
+
+TEST_F(CompileTest, AnEightBitDocumentCompilesInItsOwnEncoding)
+{
+    const CLocale c;
+    m_form->LoadFile(writeJava("Cafe.java", "public class Cafe {\n"
+                                            "    public static void main(String[] args) {\n"
+                                            "        System.out.println(\"caf\xE9 \x80 \x93q\x94\");\n"
+                                            "    }\n"
+                                            "}\n"));
+    ASSERT_EQ(m_form->GetActiveEditor()->encodingText(), "Windows-1252");
+    m_form->SpeedButton36Click();
+    TProgRunFrm* console = m_form->RunWindow;
+    ASSERT_NE(console, nullptr) << log().toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return console->Finished; }, 15000));
+    EXPECT_EQ(console->RichEdit1->toPlainText(),
+              QString::fromUtf8("caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x9Cq\xE2\x80\x9D\nDone!"));
 }
 
 } // namespace

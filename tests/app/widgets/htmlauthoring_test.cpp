@@ -8,6 +8,7 @@
 #include "editor/widgets/tsynedit.h"
 #include "html/widgets/fieldtabledialog.h"
 #include "html/widgets/htmlwizards.h"
+#include "html/widgets/tkommentform.h"
 #include "html/widgets/tcustomsynautocomplete1.h"
 #include "html/widgets/tfmcustomsynhtmlautocomplete.h"
 #include "html/widgets/ttableform.h"
@@ -27,6 +28,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -158,6 +160,34 @@ TEST_F(HtmlAuthoringTest, TableWizardWritesItsMarkupAtTheCaret)
     const QStringList row{"      <tr>", cell, cell, cell, cell, "      </tr>"};
     EXPECT_EQ(lines(), (QStringList{"<body>", "    <table width=\"75%\" border=\"1\">"} + row + row +
                         QStringList{"    </table>", "</body>"}));
+}
+
+// A wizard's text keeps every character: written as it is into a UTF-8
+// document, as a reference where an 8-bit document's set has no byte for it.
+TEST_F(HtmlAuthoringTest, WizardTextFollowsTheDocumentsEncoding)
+{
+    const struct {
+        QByteArray bytes;
+        const char* expected;
+    } cases[] = {
+        {"\n", "<!-- \u00e9\u20ac\u0142"},
+        {"caf\xe9\n", "<!-- \u00e9\u20ac&#322;"}, // Windows-1252 holds \u00e9 and \u20ac
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        const QString path = QDir(m_files.path()).filePath(QStringLiteral("page%1.html").arg(++n));
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(c.bytes);
+        f.close();
+        m_form->LoadFile(path);
+        auto* wizard = openWizard<TKommentForm>("Comment3");
+        ASSERT_TRUE(wizard);
+        wizard->Memo1->setPlainText(QString::fromUtf8("\u00e9\u20ac\u0142"));
+        wizard->okButton()->click();
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(lines().join('\n').contains(QString::fromUtf8(c.expected))) << qPrintable(lines().join('\n'));
+    }
 }
 
 TEST_F(HtmlAuthoringTest, ImageWizardReadsThePictureSizeAndCopiesIntoTheProject)

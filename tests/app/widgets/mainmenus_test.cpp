@@ -82,9 +82,11 @@ TEST_F(MainMenusTest, EveryMenuHoldsItsCaptionsInOrder)
         QStringList captions;
     };
     const Case cases[] = {
-        {"fileMenu", {"&New", "&Load..", "Reopen", "-", "Export to", "-", "P&rint..", "&Print Setup..",
-                      "Print Preview", "-", "S&ave", "Sa&ve as..", "Save all", "Close", "Close all", "-",
-                      "Q&uit"}},
+        {"fileMenu", {"&New", "&Load..", "Reopen", "Reload with encoding", "-", "Export to", "-", "P&rint..",
+                      "&Print Setup..", "Print Preview", "-", "S&ave", "Sa&ve as..", "Save with encoding",
+                      "Save all", "Close", "Close all", "-", "Q&uit"}},
+        {"ReloadWithEncoding1", {"UTF-8", "Windows-1252", "ISO-8859-1", "ISO-8859-15"}},
+        {"SaveWithEncoding1", {"UTF-8", "Windows-1252", "ISO-8859-1", "ISO-8859-15"}},
         {"newMenu", {"Java application document", "Java applet document", "HTML document", "Frameset",
                      "XML document", "Perl document", "PHP document", "CSS document", "Text file",
                      "Custom language document"}},
@@ -177,7 +179,7 @@ TEST_F(MainMenusTest, NoDocumentLeavesOnlyTheDocumentFreeCommands)
     EXPECT_EQ(enabledItems(m_menus->Reopen1), (QStringList{"ClearList1"}));
 
     m_menus->EnableMainMenu();
-    EXPECT_EQ(enabledItems(m_menus->fileMenu).size(), 13);
+    EXPECT_EQ(enabledItems(m_menus->fileMenu).size(), 15);
     EXPECT_EQ(enabledItems(m_menus->editMenu).size(), 11);
     for (QMenu* m : {m_menus->viewMenu, m_menus->searchMenu, m_menus->windowMenu})
         EXPECT_TRUE(m->menuAction()->isEnabled()) << m->objectName().toStdString();

@@ -67,7 +67,7 @@ QStringList backupFiles(const QString& home)
 
 QByteArray fileBytesOf(const TEditForm* e)
 {
-    return fileBytes(e->SynEdit1->image());
+    return fileImage(e->SynEdit1->image()).bytes;
 }
 
 void type(TEditForm* e, const QString& text)
@@ -77,12 +77,20 @@ void type(TEditForm* e, const QString& text)
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (i > 0)
             QTest::keyClick(e->SynEdit1->view(), Qt::Key_Return);
-        QTest::keyClicks(e->SynEdit1->view(), lines[i]);
+        for (const QChar c : lines[i]) {
+            // QTest knows the keys of ASCII characters only.
+            if (c.unicode() < 0x80)
+                QTest::keyClick(e->SynEdit1->view(), c.toLatin1());
+            else
+                QTest::sendKeyEvent(QTest::Click, e->SynEdit1->view(), Qt::Key(c.toUpper().unicode()), QString(c),
+                                    Qt::NoModifier);
+        }
     }
     e->SynEdit1->flushPendingChange();
 }
 
-const QByteArray SavedText = "public class Saved {\r\n    int x;\r\n}\r\n";
+// An 8-bit (Windows-1252) file: its backup and its restored text keep that.
+const QByteArray SavedText = "public class Saved {\r\n    String s = \"caf\xE9\";\r\n}\r\n";
 
 // The program the recovery test kills: opens the saved file and a new
 // text document, types into both, waits until both backups are on disk,
@@ -97,7 +105,7 @@ TEST(RecoveryChild, TypesIntoTwoDocumentsAndWaitsToBeKilled)
     TEditForm* saved = form.GetActiveEditor();
     type(saved, "// typed before the crash\n");
     TEditForm* untitled = form.NewDocument(NewDocuments::Kind::Text);
-    type(untitled, "never saved text\nsecond line");
+    type(untitled, "never saved text \u00E9\nsecond line");
     ASSERT_TRUE(waitFor([&] { return backupFiles(qEnvironmentVariable("VORNIC_HOME")).size() == 2; }));
     std::printf("SAVED %s\nUNTITLED %s\nREADY\n", fileBytesOf(saved).toHex().constData(),
                 fileBytesOf(untitled).toHex().constData());
@@ -227,7 +235,8 @@ TEST_F(RecoveryTest, TextsTypedBeforeKillNineAreOfferedAndRestoredByteForByte)
             expectedUntitled = QByteArray::fromHex(line.mid(9));
     }
     ASSERT_TRUE(expectedSaved.startsWith("// typed before the crash\r\npublic class Saved"));
-    ASSERT_EQ(expectedUntitled, "never saved text\r\nsecond line");
+    ASSERT_TRUE(expectedSaved.contains("caf\xE9")) << expectedSaved.toHex().toStdString();
+    ASSERT_EQ(expectedUntitled, "never saved text \xC3\xA9\r\nsecond line");
 
     QStringList rows;
     startProgram("Restore", [&](RecoveryDialog* dialog) {
@@ -248,6 +257,8 @@ TEST_F(RecoveryTest, TextsTypedBeforeKillNineAreOfferedAndRestoredByteForByte)
     EXPECT_EQ(windows[0]->FileName, savedPath);
     EXPECT_TRUE(windows[0]->Modified);
     EXPECT_EQ(fileBytesOf(windows[0]), expectedSaved);
+    EXPECT_EQ(windows[0]->SynEdit1->encoding(), TextEncoding::Windows1252);
+    EXPECT_EQ(windows[1]->SynEdit1->encoding(), TextEncoding::Utf8);
     EXPECT_FALSE(windows[1]->HasFile);
     EXPECT_TRUE(windows[1]->Modified);
     EXPECT_TRUE(windows[1]->caption().endsWith(".txt"));
