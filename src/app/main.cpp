@@ -30,12 +30,14 @@ int main(int argc, char** argv)
     });
 
     const Result<SeedReport> seeded = seedUserFolder(shippedDataFolder(), userFolder());
-    if (!seeded)
+    if (!seeded) {
+        readShippedFilesTheUserFolderLacks(shippedDataFolder());
         QMessageBox::warning(nullptr, QStringLiteral("Pellam Vornic"),
                              QStringLiteral("Your settings and files cannot be kept in %1.\n\n%2\n\n"
                                             "Pellam Vornic runs with its default settings; changes to them "
                                             "may not be saved.")
                                  .arg(userFolder(), seeded.error()));
+    }
     if (termination.received())
         return 0;
     TMainForm window;

@@ -19,6 +19,9 @@
 
 namespace {
 
+// Set once, at start, before any other thread runs.
+QString g_shippedFallback;
+
 QString executableFolder()
 {
     if (QCoreApplication::instance())
@@ -108,7 +111,16 @@ QString programFolder()
 
 QString programFile(const QString& relativePath)
 {
-    return QDir(userFolder()).filePath(relativePath);
+    const QString path = QDir(userFolder()).filePath(relativePath);
+    if (g_shippedFallback.isEmpty() || !qEnvironmentVariableIsEmpty("VORNIC_HOME") || QFileInfo::exists(path))
+        return path;
+    const QString shipped = QDir(g_shippedFallback).filePath(relativePath);
+    return QFileInfo::exists(shipped) ? shipped : path;
+}
+
+void readShippedFilesTheUserFolderLacks(const QString& shippedFolder)
+{
+    g_shippedFallback = shippedFolder;
 }
 
 Result<SeedReport> seedUserFolder(const QString& shippedFolder, const QString& user)

@@ -24,6 +24,13 @@ QString programFolder();
 // A path in the user folder.
 QString programFile(const QString& relativePath);
 
+// For a run whose user folder cannot be made or seeded: from now on
+// programFile() gives the shipped file of `shippedFolder` for any name the
+// user folder lacks, so the program still has its help, tips, lists and
+// colours. Never while VORNIC_HOME is set (nothing is read from elsewhere
+// then); an empty folder turns it off.
+void readShippedFilesTheUserFolderLacks(const QString& shippedFolder);
+
 // What seeding did: the files copied, by relative path.
 struct SeedReport {
     QStringList copied;

@@ -125,6 +125,26 @@ TEST_F(SeedTest, AFolderThatCannotBeWrittenIsNamed)
     EXPECT_TRUE(written.error().contains(m_dir.filePath("locked"))) << written.error().toStdString();
 }
 
+// A user folder that could not be made: the shipped files are read where
+// they ship, the user's own where it has them, and nothing but the user
+// folder under VORNIC_HOME.
+TEST_F(SeedTest, AnUnusableUserFolderReadsTheShippedFilesItLacks)
+{
+    ScopedEnv noHome("VORNIC_HOME", QByteArray());
+    ScopedEnv xdg("XDG_CONFIG_HOME", m_dir.filePath("home/.config").toLocal8Bit());
+    write(user("help/own.html"), "mine");
+    readShippedFilesTheUserFolderLacks(shipped());
+    EXPECT_EQ(programFile("tips.txt"), shipped("tips.txt"));
+    EXPECT_EQ(programFile("help/own.html"), user("help/own.html"));
+    EXPECT_EQ(programFile("Vornic.ini"), user("Vornic.ini")); // shipped nowhere: written in the user folder
+    {
+        ScopedEnv home("VORNIC_HOME", user().toLocal8Bit());
+        EXPECT_EQ(programFile("tips.txt"), QDir::cleanPath(user()) + "/tips.txt");
+    }
+    readShippedFilesTheUserFolderLacks({});
+    EXPECT_EQ(programFile("tips.txt"), user("tips.txt"));
+}
+
 TEST(UserFolderTest, VornicHomeWinsThenXdgConfigHomeThenTheHomeFolder)
 {
     {
