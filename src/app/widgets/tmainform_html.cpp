@@ -102,7 +102,9 @@ QString TMainForm::FindKeyWordInNow() const
     if (!e)
         return {};
     const TSynEdit* edit = e->SynEdit1;
-    return TagAtCaret::FindKeyWordInNow([edit](int i) { return edit->lineBytes(i); }, edit->caretX(), edit->caretY());
+    // The lexer counts bytes: the caret's column in the line's bytes.
+    return TagAtCaret::FindKeyWordInNow([edit](int i) { return edit->lineBytes(i); },
+                                        edit->byteColumn(edit->caretX(), edit->caretY()), edit->caretY());
 }
 
 namespace {

@@ -56,8 +56,11 @@ void TCustomSynAutoComplete1::ShowAtCaret(TSynEdit* editor)
 void TCustomSynAutoComplete1::FillAndShow(TSynEdit* editor, const QPoint& caretTop, int lineHeight)
 {
     const QByteArray text = editor->documentBytes();
+    // The lexer counts bytes: a UTF-8 character before the caret takes
+    // several, so the caret's column is taken in the line's bytes.
     const QString tag = TagAtCaret::FindKeyWordInNow(std::string_view(text.constData(), std::size_t(text.size())),
-                                                     editor->caretX(), editor->caretY());
+                                                     editor->byteColumn(editor->caretX(), editor->caretY()),
+                                                     editor->caretY());
     if (tag.isEmpty())
         return;
     const QString path = HtmlAttributeTable::defaultPath();

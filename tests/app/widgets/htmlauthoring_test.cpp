@@ -450,6 +450,13 @@ TEST_F(HtmlAuthoringTest, AttributePopupAfterSpaceInAStartTag)
         EXPECT_EQ(popup->isVisible(), c.shows) << c.typed;
         QTest::keyClick(popup->List, Qt::Key_Escape);
     }
+    // Characters of several bytes before the tag: the caret's column is
+    // not the count of bytes before it.
+    edit()->setText(QString::fromUtf8("<p>Grüße ☃ "));
+    edit()->setCaretXY(int(edit()->line(0).size()) + 1, 1);
+    type("<td ");
+    EXPECT_TRUE(popup->isVisible());
+    QTest::keyClick(popup->List, Qt::Key_Escape);
     // Without the check mark of "Completion Proposal" nothing opens.
     m_form->menus->CompletionProposal1->setChecked(false);
     edit()->setText("");
