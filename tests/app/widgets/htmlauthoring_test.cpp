@@ -418,7 +418,14 @@ TEST_F(HtmlAuthoringTest, AttributePopupAfterSpaceInAStartTag)
     TEditForm* e = htmlDocument("");
     auto* popup = e->HtmlAttrCompletion->popup();
     auto type = [e](const char* text) {
-        QTest::keyClicks(e->SynEdit1->view(), QLatin1String(text));
+        // QTest types ASCII only: other letters come as a key with text,
+        // as a keyboard layout sends them.
+        for (const QChar c : QString::fromUtf8(text)) {
+            if (c.unicode() < 0x80)
+                QTest::keyClick(e->SynEdit1->view(), char(c.unicode()));
+            else
+                QTest::sendKeyEvent(QTest::Click, e->SynEdit1->view(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
         QCoreApplication::processEvents();
     };
     type("<table ");
@@ -443,6 +450,9 @@ TEST_F(HtmlAuthoringTest, AttributePopupAfterSpaceInAStartTag)
         {"<!-- <td ", false},
         {"<td ", true},
         {"<TD nowrap ", true},
+        // Letters of several bytes before the tag or inside the value.
+        {"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9<p ", true},
+        {"\xE2\x82\xAC <a href=\"\xC3\xA9\xC3\xA9 ", false},
     };
     for (const Case& c : cases) {
         edit()->setText("");
