@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -107,8 +108,13 @@ void WizardDialog::showWizard()
     show();
     raise();
     activateWindow();
-    if (m_firstField)
+    if (m_firstField) {
         m_firstField->setFocus(Qt::OtherFocusReason);
+        // Selected, so what the user types replaces the default ("3" rows
+        // became "32" when the user typed 2).
+        if (auto* edit = qobject_cast<QLineEdit*>(m_firstField))
+            edit->selectAll();
+    }
 }
 
 void WizardDialog::information(const QString& text, const QString& caption)

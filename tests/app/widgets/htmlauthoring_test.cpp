@@ -138,6 +138,10 @@ TEST_F(HtmlAuthoringTest, TableWizardWritesItsMarkupAtTheCaret)
     auto* wizard = openWizard<TTableForm>("able2");
     ASSERT_TRUE(wizard);
     EXPECT_EQ(QApplication::focusWidget(), wizard->Edit1);
+    // What the user types first replaces the default, as in any field
+    // reached with Tab.
+    QTest::keyClicks(QApplication::focusWidget(), "2");
+    EXPECT_EQ(wizard->Edit1->text(), "2");
     // A text that is no number keeps the wizard open and writes nothing.
     wizard->Edit1->setText("abc");
     QString message;
