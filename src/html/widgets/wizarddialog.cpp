@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -79,6 +80,11 @@ void WizardDialog::finishRows()
         const QString topic = m_helpTopic;
         connect(help, &QPushButton::clicked, this, [topic] { HelpWindow::instance()->showTopic(topic); });
     }
+    // The title bar shows the whole caption: a narrow wizard (five check
+    // boxes) had its caption cut short by the window manager.
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    buttons->setMinimumWidth(QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + TitleBarButtonsWidth);
     connect(m_ok, &QPushButton::clicked, this, [this] { okClicked(); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     layout()->addWidget(buttons);

@@ -361,6 +361,11 @@ TEST_F(HtmlAuthoringTest, EveryWizardIsLabelledUnclippedAndHasItsHelpPage)
         EXPECT_EQ(wizard->windowTitle(), c.caption);
         EXPECT_TRUE(wizard->okButton()->isDefault()) << c.caption;
         QCoreApplication::processEvents();
+        QFont titleFont = wizard->font();
+        titleFont.setBold(true);
+        EXPECT_GE(wizard->width(),
+                  QFontMetrics(titleFont).horizontalAdvance(c.caption) + WizardDialog::TitleBarButtonsWidth)
+            << c.caption << ": the title bar cuts the caption short";
         for (QWidget* w : wizard->findChildren<QWidget*>()) {
             if (!w->isVisible())
                 continue;
