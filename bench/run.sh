@@ -7,7 +7,7 @@ build="$root/build-bench"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORNIC_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" --target highlighter_bench editor_bench toolchain_bench html_bench utilities_bench generators_bench assist_bench \
-  debugger_bench typing_bench
+  debugger_bench typing_bench settings_bench
 
 echo "== highlighter_bench"
 "$build/bin/highlighter_bench" "$@"
@@ -35,3 +35,6 @@ QT_QPA_PLATFORM=offscreen "$build/bin/toolchain_bench"
 echo
 echo "== assist_bench"
 QT_QPA_PLATFORM=offscreen "$build/bin/assist_bench" "$@"
+echo
+echo "== settings_bench"
+QT_QPA_PLATFORM=offscreen "$build/bin/settings_bench" "$@"

@@ -72,6 +72,23 @@ std::optional<KeyCommand> lookupKeyCommand(int qtKey, Qt::KeyboardModifiers modi
     return std::nullopt;
 }
 
+QString editorCommandName(const KeyCommand& command)
+{
+    static const char* const kNames[] = {
+        "Caret left", "Caret right", "Caret up", "Caret down", "Word left", "Word right", "Page up", "Page down",
+        "Top of page", "Bottom of page", "Line start", "Line end", "Document start", "Document end", "Scroll up",
+        "Scroll down", "Insert or overwrite", "Copy", "Cut", "Paste", "Delete character", "Delete last character",
+        "Delete last word", "Delete word", "Delete line", "Delete to line end", "Undo", "Redo", "Line break",
+        "Insert line", "Tab", "Shift tab", "Context help", "Select all", "Indent block", "Unindent block",
+        "Go to bookmark %1", "Set bookmark %1", "Normal selection", "Column selection", "Line selection",
+        "Matching bracket",
+    };
+    static_assert(std::size(kNames) == std::size_t(EditorCommand::MatchBracket) + 1);
+    const QString name = QString::fromLatin1(kNames[int(command.command)]);
+    QString text = name.contains(QLatin1String("%1")) ? name.arg(command.param) : name;
+    return command.select ? text + QStringLiteral(" with selection") : text;
+}
+
 int digitUnderKey(int qtKey, unsigned nativeScanCode)
 {
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <Qt>
 
 #include <optional>
@@ -23,6 +24,10 @@ struct KeyCommand {
 // The key map: the command bound to a key (a Qt key code with its
 // modifiers; digits must already be resolved from shifted symbols).
 std::optional<KeyCommand> lookupKeyCommand(int qtKey, Qt::KeyboardModifiers modifiers);
+
+// The name a user knows a command by ("Undo", "Delete line"); the bookmark
+// commands name their number.
+QString editorCommandName(const KeyCommand& command);
 
 // The digit key under a shifted symbol ("!" is Shift+1 ...): from the X11
 // key code of the number row when known, else the US layout. -1 for none.

@@ -75,7 +75,3 @@ Result<QByteArray> readFileBytes(const QString& path)
     return FileAccess::readRegularFile(path);
 }
 
-Result<void> writeFileAtomically(const QString& path, QByteArrayView bytes)
-{
-    return FileAccess::writeFileSafely(path, bytes);
-}

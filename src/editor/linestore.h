@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/atomicfile.h"
 #include "settings/result.h"
 
 #include <QByteArray>
@@ -35,10 +36,3 @@ QByteArray normalizeLineEnds(const QByteArray& text);
 // The whole of a regular file; anything else (a FIFO, a device, a folder)
 // fails at once. An error names the path and the reason.
 Result<QByteArray> readFileBytes(const QString& path);
-
-// Writes a temporary file in the target's folder, flushes it to disk and
-// renames it over the target, so a failure leaves the old file as it was;
-// keeps owner, group and mode, and writes in place where replacing would
-// lose them or cannot be done (see FileAccess::writeFileSafely). A symbolic
-// link is followed (its target is written).
-Result<void> writeFileAtomically(const QString& path, QByteArrayView bytes);

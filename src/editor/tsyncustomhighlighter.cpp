@@ -38,13 +38,21 @@ TSynHighlighterAttributes* TSynCustomHighlighter::addAttribute(const QString& na
     return raw;
 }
 
+AttributeList TSynCustomHighlighter::attributeStyles() const
+{
+    AttributeList list;
+    list.reserve(qsizetype(m_attributes.size()));
+    for (const auto& a : m_attributes)
+        list.append({a->name(), a->foreground(), a->background(), a->style()});
+    return list;
+}
+
 void TSynCustomHighlighter::SaveAttributesToIni(IniFile& ini) const
 {
-    for (const auto& a : m_attributes) {
-        ini.WriteInteger(a->name(), QStringLiteral("Background"), a->background());
-        ini.WriteInteger(a->name(), QStringLiteral("Foreground"), a->foreground());
-        ini.WriteInteger(a->name(), QStringLiteral("Style"), a->style());
-    }
+    // One rewrite for the whole list: key by key it took 0.2 s a file.
+    IniBatch batch;
+    ColorSchemes::writeAttributes(batch, attributeStyles());
+    ini.Apply(batch);
 }
 
 void TSynCustomHighlighter::LoadAttributesFromIni(const IniFile& ini)

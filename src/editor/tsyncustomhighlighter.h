@@ -2,6 +2,7 @@
 
 #include "editor/tokenkind.h"
 #include "editor/tsynhighlighterattributes.h"
+#include "settings/colorschemes.h"
 
 #include <QString>
 
@@ -39,8 +40,12 @@ public:
     TSynHighlighterAttributes* attribute(int index) const;
     TSynHighlighterAttributes* attributeByName(const QString& name) const;
 
-    // One section per attribute with Background, Foreground and Style.
-    // Throws IniWriteError when the file cannot be written.
+    // Every attribute's name, colours and style, in list order.
+    AttributeList attributeStyles() const;
+
+    // One section per attribute with Background, Foreground and Style, in
+    // one rewrite of the file. Throws IniWriteError when the file cannot be
+    // written.
     void SaveAttributesToIni(IniFile& ini) const;
     // Applies the keys present in each attribute's section; attributes without
     // a section (or with an empty one) keep their values.

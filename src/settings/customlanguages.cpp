@@ -1,6 +1,7 @@
 #include "settings/customlanguages.h"
 
 #include "settings/inifile.h"
+#include "settings/namerules.h"
 #include "settings/programfolder.h"
 
 #include <QDir>
@@ -13,30 +14,6 @@
 namespace {
 
 const QString kTocSection = QStringLiteral("CustomLanguages");
-
-// A language name is used as a file name. Anything that could name a file in
-// another folder, or no file of its own, gets no file at all. The backslash
-// is refused too: definition files are shared with systems where it is the
-// path separator.
-bool isPlainFileName(const QString& name)
-{
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        return false;
-    return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) && !name.contains(QChar(0));
-}
-
-std::optional<QString> fileInFolder(const QString& folder, const QString& name)
-{
-    if (!isPlainFileName(name))
-        return std::nullopt;
-    const QString dir = QDir::cleanPath(programFile(folder));
-    const QString path = QDir::cleanPath(dir + QLatin1Char('/') + name + QStringLiteral(".ini"));
-    // Checked once more on the built path, so no later change to the name
-    // rule can open a way out of the folder.
-    if (QFileInfo(path).path() != dir)
-        return std::nullopt;
-    return path;
-}
 
 // Keys first .. first+count-1 of a section, the count read from its key
 // `countKey`; missing keys read as "". One read of the file, one pass over
@@ -89,12 +66,15 @@ QString customLanguagesTocFile()
 
 std::optional<QString> customLanguageFile(const QString& name)
 {
-    return fileInFolder(QStringLiteral("customlang"), name);
+    // customlang/toc.ini is the list, never a language.
+    if (name.compare(QLatin1String("toc"), Qt::CaseInsensitive) == 0)
+        return std::nullopt;
+    return NameRules::fileNamed(QStringLiteral("customlang"), name, QStringLiteral(".ini"));
 }
 
 std::optional<QString> languageColorFile(const QString& name)
 {
-    return fileInFolder(QStringLiteral("colors/lang"), name);
+    return NameRules::fileNamed(QStringLiteral("colors/lang"), name, QStringLiteral(".ini"));
 }
 
 QStringList LoadCustomLanglistFromFile()
@@ -133,7 +113,23 @@ CustomLanguageDefinition readCustomLanguageDefinition(const QString& name)
     def.AnsiComments = ini.ReadBool(comments, QStringLiteral("AnsiComments"), false);
     def.keywords = readNumberedList(ini, QStringLiteral("Keywords"), QStringLiteral("KeyWordsCount"), 0);
     def.codeLines = readNumberedList(ini, QStringLiteral("Code"), QStringLiteral("CodeLines"), 0);
+    for (QString& line : def.codeLines)
+        line = unquoteSampleLine(line);
     return def;
+}
+
+QString quoteSampleLine(const QString& line)
+{
+    const bool blankEnds = !line.isEmpty() && (line.front().isSpace() || line.back().isSpace());
+    const bool quoted = line.size() >= 2 && (line.front() == u'"' || line.front() == u'\'') && line.back() == line.front();
+    return blankEnds || quoted ? QLatin1Char('"') + line + QLatin1Char('"') : line;
+}
+
+QString unquoteSampleLine(const QString& value)
+{
+    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front())
+        return value.mid(1, value.size() - 2);
+    return value;
 }
 
 QString firstFileExtension(const QString& fileExt)

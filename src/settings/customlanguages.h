@@ -9,7 +9,7 @@
 // Custom languages: each one a small INI file customlang/<name>.ini in the
 // program folder, listed by customlang/toc.ini, with its colours in
 // colors/lang/<name>.ini. A name becomes a file name, so a name that would
-// leave those folders ("", ".", "..", anything with "/" or "\") has no files.
+// leave those folders (NameRules::checkFileName) has no files, nor has "toc".
 
 // Bits of a custom language's comment set.
 namespace CustomCommentBits {
@@ -59,6 +59,11 @@ QStringList LoadCustomLanglistFromFile();
 QStringList customLanguageMenuNames(const QStringList& listed);
 
 CustomLanguageDefinition readCustomLanguageDefinition(const QString& name);
+// A value loses its surrounding blanks when read, and, as the format has
+// it, a pair of matching quotes around it: a sample line that starts or ends
+// with blanks (indentation) or is quoted is written inside double quotes.
+QString quoteSampleLine(const QString& line);
+QString unquoteSampleLine(const QString& value);
 // The extension a new document gets from a mask: "*.abc;*.def" gives ".abc".
 QString firstFileExtension(const QString& fileExt);
 

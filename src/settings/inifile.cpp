@@ -2,8 +2,6 @@
 
 #include "settings/fileaccess.h"
 
-#include <QFile>
-
 #include <mutex>
 #include <vector>
 
@@ -148,13 +146,23 @@ SectionRange findSection(const std::vector<Line>& lines, const QString& section,
     return r;
 }
 
-void writeLines(const QString& path, const std::vector<Line>& lines)
+QByteArray joinLines(const std::vector<Line>& lines)
 {
     QByteArray out;
     for (const Line& l : lines) {
         out += l.text;
         out += l.end;
     }
+    return out;
+}
+
+// Rewrites the file unless it holds these bytes already: a change that
+// changes nothing costs no write (nor a flush to disk).
+void writeLines(const QString& path, const std::vector<Line>& lines, const QByteArray& before)
+{
+    const QByteArray out = joinLines(lines);
+    if (out == before && FileAccess::exists(path))
+        return;
     // Never replaces what is not a regular file: renaming a temporary file
     // over a link to /dev/zero would, for root, replace the device itself.
     if (!FileAccess::writeFileSafely(path, out))
@@ -304,11 +312,10 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
 
 void IniFile::WriteStrings(const QString& section, const QList<QPair<QString, QString>>& entries)
 {
-    std::lock_guard lock(iniMutex());
-    std::vector<Line> lines = splitLines(readAll(m_path));
+    IniBatch batch;
     for (const auto& [key, value] : entries)
-        setKey(lines, section, key, value);
-    writeLines(m_path, lines);
+        batch.WriteString(section, key, value);
+    Apply(batch);
 }
 
 IniSection IniFile::ReadSectionValues(const QString& section) const
@@ -371,34 +378,104 @@ void IniFile::WriteColor(const QString& section, const QString& key, TColor valu
     WriteString(section, key, Colors::ColorToString(value));
 }
 
-void IniFile::EraseSection(const QString& section)
+namespace {
+
+// Removes every section of that name; true when there was one.
+bool eraseSection(std::vector<Line>& lines, const QString& section)
 {
-    std::lock_guard lock(iniMutex());
-    std::vector<Line> lines = splitLines(readAll(m_path));
     bool changed = false;
     for (SectionRange r = findSection(lines, section); r.found; r = findSection(lines, section, r.header)) {
         lines.erase(lines.begin() + std::ptrdiff_t(r.header), lines.begin() + std::ptrdiff_t(r.end));
         changed = true;
     }
-    if (changed)
-        writeLines(m_path, lines);
+    return changed;
 }
 
-void IniFile::DeleteKey(const QString& section, const QString& key)
+// Removes the first key of that name in the section; true when there was one.
+bool deleteKey(std::vector<Line>& lines, const QString& section, const QString& key)
 {
-    std::lock_guard lock(iniMutex());
-    std::vector<Line> lines = splitLines(readAll(m_path));
     const SectionRange r = findSection(lines, section);
     if (!r.found)
-        return;
+        return false;
     for (std::size_t i = r.header + 1; i < r.end; ++i) {
         const Parsed p = parseLine(lines[i].text);
         if (p.type == LineType::Key && sameName(p.name, key)) {
             lines.erase(lines.begin() + std::ptrdiff_t(i));
-            writeLines(m_path, lines);
-            return;
+            return true;
         }
     }
+    return false;
+}
+
+} // namespace
+
+void IniFile::EraseSection(const QString& section)
+{
+    IniBatch batch;
+    batch.EraseSection(section);
+    Apply(batch);
+}
+
+void IniFile::DeleteKey(const QString& section, const QString& key)
+{
+    IniBatch batch;
+    batch.DeleteKey(section, key);
+    Apply(batch);
+}
+
+void IniFile::Apply(const IniBatch& batch)
+{
+    std::lock_guard lock(iniMutex());
+    // A file that is there but cannot be read (nor one that is no regular
+    // file) is never rewritten from nothing: everything in it would be lost.
+    Result<QByteArray> read = FileAccess::readRegularFile(m_path, kMaxIniBytes);
+    if (!read && FileAccess::exists(m_path))
+        throw IniWriteError(QStringLiteral("Unable to write to ") + m_path);
+    const QByteArray before = read ? read.take() : QByteArray();
+    std::vector<Line> lines = splitLines(before);
+    bool changed = false;
+    for (const IniBatch::Change& c : batch.m_changes) {
+        switch (c.kind) {
+        case IniBatch::Kind::Write:
+            setKey(lines, c.section, c.key, c.value);
+            changed = true;
+            break;
+        case IniBatch::Kind::EraseSection: changed |= eraseSection(lines, c.section); break;
+        case IniBatch::Kind::DeleteKey: changed |= deleteKey(lines, c.section, c.key); break;
+        }
+    }
+    if (changed)
+        writeLines(m_path, lines, before);
+}
+
+void IniBatch::WriteString(const QString& section, const QString& key, const QString& value)
+{
+    m_changes.append({Kind::Write, section, key, value});
+}
+
+void IniBatch::WriteInteger(const QString& section, const QString& key, int value)
+{
+    WriteString(section, key, QString::number(value));
+}
+
+void IniBatch::WriteBool(const QString& section, const QString& key, bool value)
+{
+    WriteString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void IniBatch::WriteColor(const QString& section, const QString& key, TColor value)
+{
+    WriteString(section, key, Colors::ColorToString(value));
+}
+
+void IniBatch::EraseSection(const QString& section)
+{
+    m_changes.append({Kind::EraseSection, section, {}, {}});
+}
+
+void IniBatch::DeleteKey(const QString& section, const QString& key)
+{
+    m_changes.append({Kind::DeleteKey, section, key, {}});
 }
 
 bool IniFile::SectionExists(const QString& section) const

@@ -46,6 +46,29 @@ private:
     QList<QPair<QString, QString>> m_entries;
 };
 
+// Changes to several sections and keys of one file, made by one rewrite of it
+// (IniFile::Apply), in the order they were added: the same bytes as making
+// them one by one, all or none of them.
+class IniBatch {
+public:
+    void WriteString(const QString& section, const QString& key, const QString& value);
+    void WriteInteger(const QString& section, const QString& key, int value);
+    void WriteBool(const QString& section, const QString& key, bool value);
+    void WriteColor(const QString& section, const QString& key, TColor value);
+    void EraseSection(const QString& section);
+    void DeleteKey(const QString& section, const QString& key);
+    bool isEmpty() const { return m_changes.isEmpty(); }
+
+private:
+    friend class IniFile;
+    enum class Kind { Write, EraseSection, DeleteKey };
+    struct Change {
+        Kind kind;
+        QString section, key, value;
+    };
+    QList<Change> m_changes;
+};
+
 // A store over one INI file in the private-profile format: section and key
 // names match ignoring letter case; a value is the text after the first "="
 // with blanks trimmed, at most 2047 characters when read back. Nothing is
@@ -76,6 +99,9 @@ public:
 
     void EraseSection(const QString& section);
     void DeleteKey(const QString& section, const QString& key);
+    // Every change of the batch in one rewrite, reading the file as it is
+    // now. Throws IniWriteError; the file is then as it was.
+    void Apply(const IniBatch& batch);
 
     bool SectionExists(const QString& section) const;
     bool ValueExists(const QString& section, const QString& key) const;

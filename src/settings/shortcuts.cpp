@@ -339,6 +339,39 @@ QString clashMessage(const std::vector<ShortcutClash>& clashes, const TextList& 
     return message;
 }
 
+Value qtKeyToShortcut(int qtKey, Qt::KeyboardModifiers modifiers)
+{
+    if (modifiers & Qt::MetaModifier)
+        return 0;
+    const int wanted = qtKey | (modifiers & Qt::KeypadModifier ? Keypad : 0);
+    for (int code = FirstKeyCode; code <= 0xFF; ++code) {
+        if (qtKeyOf(code) != wanted || !kKeyNames[code][0])
+            continue;
+        Value value = Value(code);
+        if (modifiers & Qt::ShiftModifier)
+            value |= ShiftBit;
+        if (modifiers & Qt::ControlModifier)
+            value |= CtrlBit;
+        if (modifiers & Qt::AltModifier)
+            value |= AltBit;
+        return value;
+    }
+    return 0;
+}
+
+NewTextCheck checkNewText(const TextList& rows, const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        return NewTextCheck::Accepted;
+    for (const QString& row : rows)
+        if (row.trimmed().compare(t, Qt::CaseInsensitive) == 0 || sameShortcut(row, t))
+            return NewTextCheck::Clash;
+    if (shortcutToQtKey(textToShortcut(t)) == 0)
+        return NewTextCheck::NotAShortcut;
+    return NewTextCheck::Accepted;
+}
+
 TextList appliedTexts(const IniFile& ini)
 {
     const IniSection stored = ini.ReadSectionValues(QLatin1String(Section));
@@ -359,12 +392,18 @@ TextList listedTexts(const IniFile& ini)
     return texts;
 }
 
+void writeTexts(IniBatch& batch, const TextList& texts)
+{
+    batch.WriteString(QLatin1String(Section), QLatin1String(DefaultListKey), QStringLiteral("0"));
+    for (int slot = 0; slot < SlotCount; ++slot)
+        batch.WriteString(QLatin1String(Section), QString::number(slot), texts[slot].trimmed());
+}
+
 void writeTexts(IniFile& ini, const TextList& texts)
 {
-    QList<QPair<QString, QString>> entries{{QLatin1String(DefaultListKey), QStringLiteral("0")}};
-    for (int slot = 0; slot < SlotCount; ++slot)
-        entries.append({QString::number(slot), texts[slot].trimmed()});
-    ini.WriteStrings(QLatin1String(Section), entries);
+    IniBatch batch;
+    writeTexts(batch, texts);
+    ini.Apply(batch);
 }
 
 } // namespace Shortcuts

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <Qt>
 
 #include <array>
 #include <cstdint>
 #include <vector>
 
+class IniBatch;
 class IniFile;
 
 // Keyboard shortcuts of the main menu: the 16-bit shortcut value (virtual
@@ -67,6 +69,19 @@ AppliedShortcuts appliedShortcuts(const TextList& texts);
 // text and the slot that kept it.
 QString clashMessage(const std::vector<ShortcutClash>& clashes, const TextList& texts);
 
+// A pressed key (a Qt key with its modifiers) as a value; 0 for a key that
+// has no code here or a combination with the Meta key.
+Value qtKeyToShortcut(int qtKey, Qt::KeyboardModifiers modifiers);
+
+// Giving a row of the options page a new text: a row clashes when its text
+// is the same (blanks trimmed, letter case ignored) or gives the same key.
+enum class NewTextCheck {
+    Accepted,     // empty (no shortcut), or a key no row holds
+    Clash,        // some row, the changed one included, holds the same key
+    NotAShortcut, // the text names no key the menus can carry
+};
+NewTextCheck checkNewText(const TextList& rows, const QString& text);
+
 // Section ShortCutList of the settings file.
 inline constexpr char Section[] = "ShortCutList";
 inline constexpr char DefaultListKey[] = "DefaultList";
@@ -80,5 +95,6 @@ TextList listedTexts(const IniFile& ini);
 // Writes DefaultList false and every key with its text, blanks trimmed.
 // Throws IniWriteError when the file cannot be written.
 void writeTexts(IniFile& ini, const TextList& texts);
+void writeTexts(IniBatch& batch, const TextList& texts);
 
 } // namespace Shortcuts

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -125,6 +126,45 @@ TEST_F(IniFileTest, EraseSectionAndDeleteKey)
     ini.EraseSection("HISTORY");
     EXPECT_FALSE(ini.SectionExists("History"));
     EXPECT_EQ(fileBytes(), "[Tips]\n");
+}
+
+// A batch gives the bytes of its changes made one by one, in one rewrite.
+TEST_F(IniFileTest, BatchEqualsSingleChangesInOneRewrite)
+{
+    const QByteArray start = "; keep\r\n[A]\r\nx=1\r\n[Old]\r\n1=a\r\n2=b\r\n";
+    auto changeOneByOne = [](IniFile& ini) {
+        ini.WriteString("A", "x", "2");
+        ini.WriteInteger("New", "n", -7);
+        ini.EraseSection("Old");
+        ini.WriteBool("Old", "Count", true);
+        ini.DeleteKey("A", "x");
+        ini.WriteColor("A", "c", Colors::clRed);
+    };
+    writeFile(start);
+    IniFile ini(path());
+    changeOneByOne(ini);
+    const QByteArray expected = fileBytes();
+
+    writeFile(start);
+    IniBatch batch;
+    batch.WriteString("A", "x", "2");
+    batch.WriteInteger("New", "n", -7);
+    batch.EraseSection("Old");
+    batch.WriteBool("Old", "Count", true);
+    batch.DeleteKey("A", "x");
+    batch.WriteColor("A", "c", Colors::clRed);
+    ini.Apply(batch);
+    EXPECT_EQ(fileBytes(), expected);
+    EXPECT_EQ(expected, "; keep\r\n[A]\r\nc=clRed\r\n[New]\r\nn=-7\r\n[Old]\r\nCount=1\r\n");
+}
+
+// A file that cannot be read is not rewritten from nothing.
+TEST_F(IniFileTest, UnreadableFileIsNotRewritten)
+{
+    ASSERT_TRUE(QDir(m_dir.path()).mkpath("Vornic.ini/inside"));
+    IniFile ini(path());
+    EXPECT_THROW(ini.WriteString("S", "K", "V"), IniWriteError);
+    EXPECT_TRUE(QFileInfo(path()).isDir());
 }
 
 TEST_F(IniFileTest, SectionAndKeyListing)

@@ -325,4 +325,55 @@ TEST(ShortcutQtKey, NamedKeysAreExactlyTheMappedKeys)
         EXPECT_EQ(keyName(code).isEmpty(), shortcutToQtKey(Value(code)) == 0) << code;
 }
 
+// A pressed key back to a value: the inverse of shortcutToQtKey.
+TEST(ShortcutQtKey, PressedKeysConvertBack)
+{
+    for (int code = FirstKeyCode; code <= 0xFF; ++code) {
+        const int qtKey = shortcutToQtKey(Value(code | C | S));
+        if (qtKey == 0)
+            continue;
+        const auto modifiers = Qt::KeyboardModifiers(qtKey & int(Qt::KeyboardModifierMask));
+        EXPECT_EQ(qtKeyToShortcut(qtKey & ~int(Qt::KeyboardModifierMask), modifiers), Value(code | C | S)) << code;
+    }
+    EXPECT_EQ(qtKeyToShortcut(Qt::Key_J, Qt::ControlModifier | Qt::MetaModifier), 0);
+    EXPECT_EQ(qtKeyToShortcut(Qt::Key_Shift, Qt::ShiftModifier), 0);
+}
+
+struct ClashCase {
+    const char* label;
+    const char* text;
+    NewTextCheck expected;
+};
+
+// The options page refuses a text naming a key some row already holds, the
+// changed row included, by its text or by its key value.
+TEST(ShortcutClash, NewTextsAgainstTheListedRows)
+{
+    TextList rows;
+    for (int slot = 0; slot < SlotCount; ++slot)
+        rows[slot] = kSlots[slot].defaultText;
+    rows[30] = "  Ctrl+Shift+Y  "; // typed with blanks, another order
+    rows[31] = "Foo";              // a hand-edited text that converts to nothing
+    const ClashCase cases[] = {
+        {"same text", "Ctrl+L", NewTextCheck::Clash},
+        {"same text, other case and blanks", " ctrl+l ", NewTextCheck::Clash},
+        {"own row counts", "F8", NewTextCheck::Clash},
+        {"same value, words reordered", "Ctrl+Shift+P", NewTextCheck::Clash},
+        {"same value, caret", "^S", NewTextCheck::Clash},
+        {"value against a reordered row", "Shift+Ctrl+Y", NewTextCheck::Clash},
+        {"same text as a row that names no key", "foo", NewTextCheck::Clash},
+        {"free key", "Shift+Ctrl+J", NewTextCheck::Accepted},
+        {"free function key", "Alt+F12", NewTextCheck::Accepted},
+        {"empty", "", NewTextCheck::Accepted},
+        {"blanks", "   ", NewTextCheck::Accepted},
+        {"unknown key name", "Ctrl+Foo", NewTextCheck::NotAShortcut},
+        {"modifier alone", "Ctrl+", NewTextCheck::NotAShortcut},
+        {"typing error", "Ctrl L", NewTextCheck::NotAShortcut},
+    };
+    for (const ClashCase& c : cases)
+        EXPECT_EQ(checkNewText(rows, c.text), c.expected) << c.label;
+    EXPECT_TRUE(sameShortcut("Ctrl+Shift+P", "Shift+Ctrl+P"));
+    EXPECT_FALSE(sameShortcut("Foo", "Bar"));
+}
+
 } // namespace

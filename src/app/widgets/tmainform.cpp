@@ -56,6 +56,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     wirePrinting();
     wireUtilities();
     wireGenerators();
+    wireOptions();
     FormCreate();
 }
 

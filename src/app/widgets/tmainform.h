@@ -8,6 +8,7 @@
 #include "toolchain/kitcommands.h"
 #include "workspace/editingcommands.h"
 #include "workspace/newdocuments.h"
+#include "settings/widgets/optionshost.h"
 #include "workspace/widgets/editorhost.h"
 
 #include <QMainWindow>
@@ -55,7 +56,7 @@ struct Insertion;
 // of editor windows, the bottom panes with the open-files list, the menus,
 // the settings store and the timers. Every command acts on the active
 // editor window.
-class TMainForm : public QMainWindow, public EditorHost, public GeneratorHost {
+class TMainForm : public QMainWindow, public EditorHost, public GeneratorHost, public OptionsHost {
     Q_OBJECT
 public:
     explicit TMainForm(QWidget* parent = nullptr);
@@ -208,7 +209,8 @@ public:
     void PopupMenuItemsUpdate(const QString& extension);
     void LoadUserSettings();
     void UpdateColorsInEditor();
-    void LoadShortcuts();
+    void UpdateColorsInEditor(TEditForm* editor);
+    void LoadShortcuts() override;
     void UpdateFilesFilter();
     void LoadCustomLanglistFromFile();
 
@@ -232,7 +234,21 @@ public:
     void AutosaveTimerTimer();
     void OneTimeTimerTimer();
 
-    // EditorHost.
+    // The options dialog (tmainform_options.cpp).
+    void Options2Click();
+    void Definenewcustomlanguage1Click();
+    bool editorOpen() const override { return GetActiveEditor() != nullptr; }
+    std::optional<AttributeList> activeJavaColors() const override;
+    void applyOptions(const OptionsSettings& settings) override;
+    void templatesSaved() override;
+    void customLanguagesChanged() override;
+    std::optional<QString> selectDirectory(const QString& start) override;
+    void openHomepage() override;
+    QStringList dictionaryLanguages() const override;
+    HighlightPreview* createHighlightPreview(QWidget* parent) override;
+    QString editorCommandOfKey(int qtKey) const override;
+
+    // EditorHost and OptionsHost.
     IniFile& settingsStore() override { return *SettingsIni; }
     int openDocumentCount() const override { return OpenDocumentCount; }
     void editorClosing(TEditForm* editor, bool lastWindow) override;
@@ -321,6 +337,7 @@ private:
     QPrinter& printer();
     bool printWithDialog(TEditForm* editor);
     void wireGenerators();
+    void wireOptions();
     void wireEncodings();
     // False when the path is no regular file (the user is told) or is too
     // large and the user declined.

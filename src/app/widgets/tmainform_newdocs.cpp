@@ -141,12 +141,27 @@ void TMainForm::buildNewDocumentMenus()
 
 void TMainForm::fillCustomLanguageMenu(QMenu* menu, const QStringList& names)
 {
-    menu->clear();
-    for (const QString& name : names)
-        connect(menu->addAction(name), &QAction::triggered, this, [this, name] { GeneralDocument(name); });
-    if (names.isEmpty())
-        menu->addAction(QStringLiteral("(empty)"))->setEnabled(false);
-    menu->addSeparator();
-    // Defining a language belongs to the options dialog's language page.
-    menu->addAction(QStringLiteral("Define new custom language.."));
+    // The menu keeps "(empty)", a separator and "Define new custom
+    // language.." for good; the language items go above them.
+    static const char* const kLanguageItem = "customLanguageItem";
+    for (QAction* a : menu->actions())
+        if (a->property(kLanguageItem).toBool())
+            delete a;
+    if (menu->actions().isEmpty()) {
+        QAction* empty = menu->addAction(QStringLiteral("(empty)"));
+        empty->setObjectName(QStringLiteral("empty5"));
+        empty->setEnabled(false);
+        menu->addSeparator();
+        QAction* define = menu->addAction(QStringLiteral("Define new custom language.."));
+        define->setObjectName(QStringLiteral("Definenewcustomlanguage2"));
+        connect(define, &QAction::triggered, this, [this] { Definenewcustomlanguage1Click(); });
+    }
+    // Each item goes to the top, so the list shows last added first.
+    for (const QString& name : names) {
+        auto* item = new QAction(name, menu);
+        item->setProperty(kLanguageItem, true);
+        connect(item, &QAction::triggered, this, [this, name] { GeneralDocument(name); });
+        menu->insertAction(menu->actions().value(0), item);
+    }
+    menu->actions().value(names.size())->setVisible(names.isEmpty());
 }

@@ -148,8 +148,13 @@ void TMainForm::Messagepane1Click()
 
 void TMainForm::UpdateColorsInEditor()
 {
-    TEditForm* e = GetActiveEditor();
-    if (!e || e->caption().trimmed().isEmpty() || !e->SynEdit1->highlighter())
+    if (TEditForm* e = GetActiveEditor())
+        UpdateColorsInEditor(e);
+}
+
+void TMainForm::UpdateColorsInEditor(TEditForm* e)
+{
+    if (e->caption().trimmed().isEmpty() || !e->SynEdit1->highlighter())
         return;
     const QString name = e->caption().toLower();
     QString language;

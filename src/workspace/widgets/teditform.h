@@ -89,6 +89,7 @@ public:
     void ChangeSyntaxToGeneralHighlighter();
     void ChangeSyntaxToNoHighlighter();
     TSynGeneralSyn* generalHighlighter() const { return m_general.get(); }
+    TSynJavaSyn* javaHighlighter() const { return m_java.get(); }
 
     bool isCaretXYInCommentHTMLv() const;
     bool isCaretXYInCommentXMLv() const;
