@@ -56,11 +56,11 @@ void TCustomSynAutoComplete1::ShowAtCaret(TSynEdit* editor)
 void TCustomSynAutoComplete1::FillAndShow(TSynEdit* editor, const QPoint& caretTop, int lineHeight)
 {
     const QByteArray text = editor->documentBytes();
-    // The lexer counts bytes: a UTF-8 character before the caret takes
-    // several, so the caret's column is taken in the line's bytes.
+    // The lexer walks bytes: the caret's column is counted in bytes too, or
+    // an accented letter before the tag hides it.
+    const int line = editor->caretY();
     const QString tag = TagAtCaret::FindKeyWordInNow(std::string_view(text.constData(), std::size_t(text.size())),
-                                                     editor->byteColumn(editor->caretX(), editor->caretY()),
-                                                     editor->caretY());
+                                                     editor->byteColumn(editor->caretX(), line), line);
     if (tag.isEmpty())
         return;
     const QString path = HtmlAttributeTable::defaultPath();
