@@ -19,11 +19,13 @@ QString slotKey(int slot)
 
 // The INI store trims values and keeps them on one line: a path that would
 // come back different must not be recorded, or reopening it would reach
-// another file and the duplicate test would never match it.
+// another file and the duplicate test would never match it. A name with
+// bytes that are not UTF-8 is one: the UTF-8 store keeps "?" for each.
 bool storable(const QString& path)
 {
     return !path.isEmpty() && path == path.trimmed() && !path.contains(QLatin1Char('\n')) &&
-           !path.contains(QLatin1Char('\r')) && path.size() <= IniFile::MaxValueLength;
+           !path.contains(QLatin1Char('\r')) && path.size() <= IniFile::MaxValueLength &&
+           QString::fromUtf8(path.toUtf8()) == path;
 }
 
 // A hand-edited Count outside 0..20 must neither read past slot 20 nor

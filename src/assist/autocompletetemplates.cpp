@@ -1,8 +1,8 @@
 #include "assist/autocompletetemplates.h"
 
 #include "assist/scannertext.h"
+#include "settings/fileaccess.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace AutoCompleteTemplates {
@@ -87,12 +87,12 @@ Result<QStringList> readTemplateFile(const QString& path)
         return Result<QStringList>::failure(cannotOpen(path, QStringLiteral("Is a directory")));
     if (info.size() > kMaxTemplateFileSize)
         return Result<QStringList>::failure(cannotOpen(path, QStringLiteral("The file is larger than 1 MB")));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Result<QStringList>::failure(cannotOpen(path, file.errorString()));
-    const QByteArray bytes = file.read(kMaxTemplateFileSize + 1);
-    if (bytes.size() > kMaxTemplateFileSize)
-        return Result<QStringList>::failure(cannotOpen(path, QStringLiteral("The file is larger than 1 MB")));
+    // Read at start: a FIFO in the file's place would block the start for
+    // good, so only a regular file is read, and never waited on.
+    Result<QByteArray> read = FileAccess::readRegularFile(path, kMaxTemplateFileSize);
+    if (!read)
+        return Result<QStringList>::failure(read.error());
+    const QByteArray bytes = read.take();
     const QString text = ScannerText::decode(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     QStringList lines;
     qsizetype start = 0;

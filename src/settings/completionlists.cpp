@@ -39,6 +39,11 @@ QString classListFile()
 
 std::optional<QString> memberFile(const QString& className)
 {
+    // toc.cmp is the class list and auto.cmp the templates: a hand-edited
+    // list naming them must neither show nor change nor delete either file.
+    for (const char* reserved : {"toc", "auto"})
+        if (className.compare(QLatin1String(reserved), Qt::CaseInsensitive) == 0)
+            return std::nullopt;
     return NameRules::fileNamed(QStringLiteral("completion"), className, QStringLiteral(".cmp"));
 }
 

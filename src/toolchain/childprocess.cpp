@@ -75,6 +75,7 @@ Result<void> ChildProcess::start(const ChildCommand& command)
         if (::getppid() != parent)
             ::_exit(127);
     });
+    m_process->setProcessEnvironment(utf8Environment(QProcessEnvironment::systemEnvironment()));
     m_process->start(command.program, command.arguments);
     if (!m_process->waitForStarted(-1))
         return Result<void>::failure(QStringLiteral("Could not start %1: %2")
@@ -83,6 +84,29 @@ Result<void> ChildProcess::start(const ChildCommand& command)
     m_group = m_process->processId();
     ProcessGroups::add(m_group);
     return {};
+}
+
+QProcessEnvironment ChildProcess::utf8Environment(QProcessEnvironment environment)
+{
+    // The first of these that is set decides the character set.
+    QString characterSet;
+    for (const char* name : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+        characterSet = environment.value(QLatin1String(name));
+        if (!characterSet.isEmpty())
+            break;
+    }
+    const QString lower = characterSet.toLower();
+    if (lower.contains(QLatin1String("utf-8")) || lower.contains(QLatin1String("utf8")))
+        return environment;
+    // LC_ALL would override LC_CTYPE: its value moves to LANG, which every
+    // other category not set on its own still follows.
+    const QString all = environment.value(QStringLiteral("LC_ALL"));
+    if (!all.isEmpty()) {
+        environment.insert(QStringLiteral("LANG"), all);
+        environment.remove(QStringLiteral("LC_ALL"));
+    }
+    environment.insert(QStringLiteral("LC_CTYPE"), QStringLiteral("C.UTF-8"));
+    return environment;
 }
 
 bool ChildProcess::ended() const

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QMutex>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -64,6 +65,13 @@ public:
     // The child's process id, also its process group's; 0 before it has
     // started.
     qint64 processId() const { return m_group; }
+
+    // `environment` with a UTF-8 character set for the child. Under a
+    // locale that is not UTF-8 (LANG=C) a JVM cannot name a file whose name
+    // is not ASCII, so javac stops at such a file in the source's folder;
+    // LC_CTYPE=C.UTF-8 (always there on Debian) mends that and matches the
+    // console, which talks UTF-8. Other categories keep the user's locale.
+    static QProcessEnvironment utf8Environment(QProcessEnvironment environment);
 
     // SIGKILL to every process of the group led by `pid`; nothing for 0 or 1.
     static void killProcessGroup(qint64 pid);

@@ -1,5 +1,6 @@
 #include "app/filehistory.h"
 
+#include "settings/fileaccess.h"
 #include "settings/inifile.h"
 
 #include <QDir>
@@ -93,7 +94,8 @@ TEST_F(FileHistoryTest, HandEditedCountAndPrevStayInRange)
 
 TEST_F(FileHistoryTest, PathTheStoreCannotKeepIsNotRecorded)
 {
-    for (const QString& p : {QStringLiteral("/p/a\nb.java"), QStringLiteral("/p/trailing.java "), QString()})
+    for (const QString& p : {QStringLiteral("/p/a\nb.java"), QStringLiteral("/p/trailing.java "), QString(),
+                             FileAccess::fileNameFromNative("/p/caf\xE9.java")})
         record(p);
     EXPECT_FALSE(m_ini.SectionExists(H));
 }

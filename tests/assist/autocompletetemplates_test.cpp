@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 using namespace AutoCompleteTemplates;
@@ -91,6 +93,12 @@ TEST(Templates, TemplateFileReadsEveryLineEndAndRefusesBadFiles)
     big.write(QByteArray(1024 * 1024 + 1, 'x'));
     big.close();
     EXPECT_FALSE(readTemplateFile(big.fileName()));
+    // A FIFO is refused at once; opening it would wait for a writer.
+    const QString fifo = dir.filePath("fifo.cmp");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const Result<QStringList> pipe = readTemplateFile(fifo);
+    ASSERT_FALSE(pipe);
+    EXPECT_TRUE(pipe.error().contains(fifo)) << pipe.error().toStdString();
 }
 
 } // namespace

@@ -81,7 +81,8 @@ TEST_F(NameRulesTest, NamesFromHandEditedListsReachNoFileOutsideTheirFolder)
     write("customlang/toc.ini", "[CustomLanguages]\nCount=3\n1=../../evil\n2=toc\n3=Java\n");
     write("../evil.ini", "sentinel");
     write("colors/lang/Java.ini", "[Comment]\nForeground=1\n");
-    write("completion/toc.cmp", "../../evil\n");
+    write("completion/toc.cmp", "../../evil\nauto\ntoc\n");
+    write("completion/auto.cmp", "%for\nfor (|) {\n}\n");
     write("../evil.cmp", "sentinel");
     const QStringList before = snapshot();
     for (const char* name : {"../../evil", "toc"})
@@ -92,6 +93,15 @@ TEST_F(NameRulesTest, NamesFromHandEditedListsReachNoFileOutsideTheirFolder)
     EXPECT_EQ(read("colors/lang/Java.ini"), "[Comment]\nForeground=1\n");
     EXPECT_TRUE(CompletionLists::deleteClass("../../evil"));
     EXPECT_FALSE(CompletionLists::addMember("../../evil", "x"));
+    // The class list and the templates are no class's members.
+    for (const char* name : {"auto", "toc"}) {
+        EXPECT_FALSE(CompletionLists::readMembers(name)) << name;
+        EXPECT_FALSE(CompletionLists::addMember(name, "x")) << name;
+        EXPECT_TRUE(CompletionLists::deleteClass(name)) << name;
+    }
+    EXPECT_EQ(read("completion/auto.cmp"), "%for\nfor (|) {\n}\n");
+    EXPECT_TRUE(exists("completion/toc.cmp"));
+    EXPECT_EQ(read("completion/toc.cmp"), "");
     EXPECT_EQ(read("../evil.ini"), "sentinel");
     EXPECT_EQ(read("../evil.cmp"), "sentinel");
     EXPECT_EQ(read("customlang/toc.ini"), "[CustomLanguages]\nCount=2\n1=../../evil\n2=toc\n");

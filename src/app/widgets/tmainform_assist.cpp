@@ -7,6 +7,7 @@
 #include "assist/autocompletetemplates.h"
 #include "assist/javasourcemodel.h"
 #include "assist/quickfind.h"
+#include "assist/widgets/editortext.h"
 #include "editor/widgets/tsynedit.h"
 #include "settings/inifile.h"
 #include "settings/programfolder.h"
@@ -46,7 +47,7 @@ private:
 
 QByteArray documentOf(const TEditForm* editor)
 {
-    return editor ? editor->SynEdit1->documentBytes() : QByteArray();
+    return editor ? EditorText::documentUtf8(editor->SynEdit1) : QByteArray();
 }
 
 std::string_view view(const QByteArray& bytes)

@@ -102,7 +102,11 @@ QString TMainForm::FindKeyWordInNow() const
     if (!e)
         return {};
     const TSynEdit* edit = e->SynEdit1;
-    return TagAtCaret::FindKeyWordInNow([edit](int i) { return edit->lineBytes(i); }, edit->caretX(), edit->caretY());
+    // The lexer walks the line's bytes: the caret's column is counted in
+    // bytes too, or an accented letter before the tag hides it.
+    const int line = edit->caretY();
+    return TagAtCaret::FindKeyWordInNow([edit](int i) { return edit->lineBytes(i); },
+                                        edit->byteColumn(edit->caretX(), line), line);
 }
 
 namespace {

@@ -7,14 +7,20 @@
 
 namespace EditorText {
 
+QByteArray documentUtf8(const TSynEdit* edit)
+{
+    if (edit->encoding() == TextEncoding::Utf8)
+        return edit->documentBytes();
+    return normalizeLineEnds(edit->text().toUtf8());
+}
+
 int byteColumn(const TSynEdit* edit, int lineIndex, int column)
 {
-    const QString text = edit->line(lineIndex);
-    const QByteArray bytes = edit->lineBytes(lineIndex);
-    if (text.size() == bytes.size() || column <= 1)
+    if (column <= 1)
         return column;
+    const QString text = edit->line(lineIndex);
     const qsizetype inside = std::min<qsizetype>(column - 1, text.size());
-    return int(text.left(inside).toUtf8().size() + (column - 1 - inside)) + 1;
+    return int(QStringView(text).left(inside).toUtf8().size() + (column - 1 - inside)) + 1;
 }
 
 int javaRangeBefore(TSynEdit* edit, int lineIndex)
@@ -43,7 +49,7 @@ int javaRangeBefore(TSynEdit* edit, int lineIndex)
 bool caretInCommentOrString(TSynEdit* edit)
 {
     const int line = edit->caretY() - 1;
-    const QByteArray bytes = edit->lineBytes(line);
+    const QByteArray bytes = edit->line(line).toUtf8();
     return CaretContext::inCommentOrString(javaRangeBefore(edit, line),
                                            std::string_view(bytes.constData(), std::size_t(bytes.size())),
                                            byteColumn(edit, line, edit->caretX()));

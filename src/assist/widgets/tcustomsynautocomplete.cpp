@@ -48,7 +48,7 @@ bool TCustomSynAutoComplete::FillAndShow(TSynEdit* edit, const QPoint& caretTop,
 {
     if (!serves(edit))
         return false;
-    const QByteArray bytes = edit->documentBytes();
+    const QByteArray bytes = EditorText::documentUtf8(edit);
     const DocumentLines lines(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     const int line = edit->caretY() - 1;
     const auto source =

@@ -56,8 +56,11 @@ void TCustomSynAutoComplete1::ShowAtCaret(TSynEdit* editor)
 void TCustomSynAutoComplete1::FillAndShow(TSynEdit* editor, const QPoint& caretTop, int lineHeight)
 {
     const QByteArray text = editor->documentBytes();
+    // The lexer walks bytes: the caret's column is counted in bytes too, or
+    // an accented letter before the tag hides it.
+    const int line = editor->caretY();
     const QString tag = TagAtCaret::FindKeyWordInNow(std::string_view(text.constData(), std::size_t(text.size())),
-                                                     editor->caretX(), editor->caretY());
+                                                     editor->byteColumn(editor->caretX(), line), line);
     if (tag.isEmpty())
         return;
     const QString path = HtmlAttributeTable::defaultPath();

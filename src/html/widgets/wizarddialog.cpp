@@ -5,8 +5,10 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -78,6 +80,11 @@ void WizardDialog::finishRows()
         const QString topic = m_helpTopic;
         connect(help, &QPushButton::clicked, this, [topic] { HelpWindow::instance()->showTopic(topic); });
     }
+    // The title bar shows the whole caption: a narrow wizard (five check
+    // boxes) had its caption cut short by the window manager.
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    buttons->setMinimumWidth(QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + TitleBarButtonsWidth);
     connect(m_ok, &QPushButton::clicked, this, [this] { okClicked(); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     layout()->addWidget(buttons);
@@ -107,8 +114,13 @@ void WizardDialog::showWizard()
     show();
     raise();
     activateWindow();
-    if (m_firstField)
+    if (m_firstField) {
         m_firstField->setFocus(Qt::OtherFocusReason);
+        // Selected, so what the user types replaces the default ("3" rows
+        // became "32" when the user typed 2).
+        if (auto* edit = qobject_cast<QLineEdit*>(m_firstField))
+            edit->selectAll();
+    }
 }
 
 void WizardDialog::information(const QString& text, const QString& caption)

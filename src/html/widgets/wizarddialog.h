@@ -25,6 +25,8 @@ public:
     // Shows the wizard centred on the screen, the first field focused.
     void showWizard();
     QPushButton* okButton() const { return m_ok; }
+    // Room beside the caption for the title bar's icon and buttons.
+    static constexpr int TitleBarButtonsWidth = 110;
 
 protected:
     // The text to write, or none to keep the wizard open (after the wizard

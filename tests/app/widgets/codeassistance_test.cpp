@@ -203,6 +203,34 @@ TEST_F(CodeAssistanceTest, MembersOfAClassOfTheDocumentAndTheParameterHint)
     EXPECT_EQ(e->scpParams->currentParameter(), 1);
 }
 
+// An 8-bit (Windows-1252) document: names keep their letters in the list
+// and in the text ("\x8A" is "Š"), and an accented letter before the caret
+// does not shift where the dot is looked for.
+TEST_F(CodeAssistanceTest, MembersOfAWindows1252DocumentKeepTheirLetters)
+{
+    TEditForm* e = open("Preis.java", "public class Preis {\n"
+                                      "    int \x8Aipka;\n"
+                                      "    Preis p;\n"
+                                      "    void work() {\n"
+                                      "        String t = \"\xE9\"; \n"
+                                      "    }\n"
+                                      "}\n");
+    ASSERT_EQ(e->SynEdit1->encoding(), TextEncoding::Windows1252);
+    QString refused;
+    e->SynEdit1->OnConvertToUtf8 = [&refused](const QString& characters) {
+        refused += characters;
+        return false;
+    };
+    e->SynEdit1->setCaretXY(25, 5); // after "; "
+    type(e, "p.");
+    ASSERT_TRUE(popup(e)->isVisible());
+    EXPECT_EQ(popup(e)->shownRows().value(0), QString::fromUtf8("int \xC5\xA0ipka : datamember"));
+    type(e, "\n");
+    EXPECT_EQ(e->SynEdit1->lineText(), QString::fromUtf8("        String t = \"\xC3\xA9\"; p.\xC5\xA0ipka;"));
+    EXPECT_EQ(refused, "");
+    EXPECT_EQ(e->SynEdit1->encoding(), TextEncoding::Windows1252);
+}
+
 TEST_F(CodeAssistanceTest, EnterAndBlankWithNoRowLeftCloseAndAreTyped)
 {
     TEditForm* e = open("Demo.java", kDemo);

@@ -401,6 +401,9 @@ private:
 TEST_F(CompileTest, TypedNonAsciiCompilesAndRunsInUtf8UnderTheCLocale)
 {
     const CLocale c;
+    // A file whose name is not ASCII beside the source: javac lists the
+    // folder, and under the C locale the JVM cannot name such a file.
+    writeJava(QString::fromUtf8("Gr\xC3\xBC\xC3\x9F" "e.txt"), "");
     m_form->LoadFile(writeJava("Snow.java", "import java.util.Scanner;\n"
                                             "public class Snow {\n"
                                             "    public static void main(String[] args) {\n"

@@ -138,6 +138,10 @@ TEST_F(HtmlAuthoringTest, TableWizardWritesItsMarkupAtTheCaret)
     auto* wizard = openWizard<TTableForm>("able2");
     ASSERT_TRUE(wizard);
     EXPECT_EQ(QApplication::focusWidget(), wizard->Edit1);
+    // What the user types first replaces the default, as in any field
+    // reached with Tab.
+    QTest::keyClicks(QApplication::focusWidget(), "2");
+    EXPECT_EQ(wizard->Edit1->text(), "2");
     // A text that is no number keeps the wizard open and writes nothing.
     wizard->Edit1->setText("abc");
     QString message;
@@ -357,6 +361,11 @@ TEST_F(HtmlAuthoringTest, EveryWizardIsLabelledUnclippedAndHasItsHelpPage)
         EXPECT_EQ(wizard->windowTitle(), c.caption);
         EXPECT_TRUE(wizard->okButton()->isDefault()) << c.caption;
         QCoreApplication::processEvents();
+        QFont titleFont = wizard->font();
+        titleFont.setBold(true);
+        EXPECT_GE(wizard->width(),
+                  QFontMetrics(titleFont).horizontalAdvance(c.caption) + WizardDialog::TitleBarButtonsWidth)
+            << c.caption << ": the title bar cuts the caption short";
         for (QWidget* w : wizard->findChildren<QWidget*>()) {
             if (!w->isVisible())
                 continue;
@@ -418,7 +427,14 @@ TEST_F(HtmlAuthoringTest, AttributePopupAfterSpaceInAStartTag)
     TEditForm* e = htmlDocument("");
     auto* popup = e->HtmlAttrCompletion->popup();
     auto type = [e](const char* text) {
-        QTest::keyClicks(e->SynEdit1->view(), QLatin1String(text));
+        // QTest types ASCII only: other letters come as a key with text,
+        // as a keyboard layout sends them.
+        for (const QChar c : QString::fromUtf8(text)) {
+            if (c.unicode() < 0x80)
+                QTest::keyClick(e->SynEdit1->view(), char(c.unicode()));
+            else
+                QTest::sendKeyEvent(QTest::Click, e->SynEdit1->view(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
         QCoreApplication::processEvents();
     };
     type("<table ");
@@ -443,6 +459,9 @@ TEST_F(HtmlAuthoringTest, AttributePopupAfterSpaceInAStartTag)
         {"<!-- <td ", false},
         {"<td ", true},
         {"<TD nowrap ", true},
+        // Letters of several bytes before the tag or inside the value.
+        {"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9<p ", true},
+        {"\xE2\x82\xAC <a href=\"\xC3\xA9\xC3\xA9 ", false},
     };
     for (const Case& c : cases) {
         edit()->setText("");
