@@ -19,7 +19,8 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-prefix=$tmp/prefix
+# A blank in the prefix: the desktop entry must quote the program's path.
+prefix="$tmp/install prefix"
 cmake --install "$build_dir" --prefix "$prefix" >/dev/null
 
 [ -x "$prefix/bin/vornic" ] || fail "no executable in bin/"
@@ -36,7 +37,10 @@ desktop-file-validate "$entry" || fail "desktop entry is not valid"
 for type in text/x-java text/html text/css application/xml application/x-perl application/x-php text/plain; do
     grep -q "^MimeType=.*$type;" "$entry" || fail "desktop entry lacks $type"
 done
-grep -q '^Exec=vornic %f$' "$entry" || fail "desktop entry does not start vornic with the file"
+# The installed program by its full path: the desktop session's PATH need
+# not hold the prefix's bin/.
+grep -qxF "Exec=\"$prefix/bin/vornic\" %f" "$entry" || fail "desktop entry does not start $prefix/bin/vornic with the file"
+grep -qxF "TryExec=$prefix/bin/vornic" "$entry" || fail "desktop entry does not try $prefix/bin/vornic"
 icon=$prefix/share/icons/hicolor/scalable/apps/pellam-vornic.svg
 [ -f "$icon" ] || fail "no icon"
 grep -q '<svg' "$icon" || fail "icon is not SVG"
