@@ -65,7 +65,10 @@ Result<std::unique_ptr<BackupSession>> BackupSession::start(const QString& backu
         return R::failure(QStringLiteral("Cannot lock \"%1\": %2").arg(lockPath, why));
     }
     const QString folder = dir.filePath(id);
-    if (!dir.mkpath(id)) {
+    // Private: the backups hold the text of the user's documents, some of
+    // them readable by the user alone, and the backup folder may be shared
+    // (a portable user folder, one the user made beforehand).
+    if (::mkdir(QFile::encodeName(folder).constData(), 0700) != 0) {
         ::unlink(QFile::encodeName(lockPath).constData());
         ::close(fd);
         return R::failure(QStringLiteral("The folder \"%1\" cannot be created.").arg(folder));

@@ -160,6 +160,19 @@ TEST_F(BackupSessionTest, ACleanEndLeavesNothing)
     EXPECT_EQ(QDir(folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
 
+TEST_F(BackupSessionTest, OnlyTheUserCanReadTheBackups)
+{
+    // A backup folder open to everyone, as a shared portable folder is.
+    ASSERT_TRUE(QDir().mkpath(folder()));
+    ASSERT_TRUE(QFile::setPermissions(folder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                    QFile::ReadOther | QFile::ExeOther));
+    auto session = BackupSession::start(folder());
+    ASSERT_TRUE(session) << session.error().toStdString();
+    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |
+                                      QFile::WriteOther | QFile::ExeOther;
+    EXPECT_EQ(QFileInfo(session.value()->folder()).permissions() & others, QFile::Permissions());
+}
+
 TEST_F(BackupSessionTest, WriterKeepsTheOrderAskedForAndOnlyTheNewestText)
 {
     auto session = BackupSession::start(folder());
