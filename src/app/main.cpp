@@ -3,14 +3,28 @@
 #include "app/widgets/tmainform.h"
 #include "settings/programfolder.h"
 #include "settings/fileaccess.h"
+#include "toolchain/processgroups.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
 #include <QPointer>
 
+namespace {
+
+// The programs run from here end with this program even when it is killed
+// outright; a clean end lets the watchdog go too.
+struct Watchdog {
+    Watchdog() { ProcessGroups::startWatchdog(); }
+    ~Watchdog() { ProcessGroups::stopWatchdog(); }
+};
+
+} // namespace
+
 int main(int argc, char** argv)
 {
+    // Before any thread starts: the watchdog is a fork of this process.
+    const Watchdog watchdog;
     QApplication app(argc, argv);
     // A file name that is not UTF-8 keeps its bytes (Qt's decoding would not).
     FileAccess::setProgramArguments(argc, argv);

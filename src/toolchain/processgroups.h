@@ -25,4 +25,13 @@ bool signal(qint64 groupId, int signalNumber);
 // after `graceMs`. Returns how many needed SIGKILL.
 int endAll(int graceMs);
 
+// Starts a small helper process that outlives this one only to SIGKILL the
+// groups still listed here once this process is gone, however it ended: a
+// crash or `kill -9` leaves no signal handler to run, and what a program
+// started would run on unseen. Call once, early, before any thread starts.
+// False when the helper could not be started (nothing else changes).
+bool startWatchdog();
+// A clean end: the helper ends the groups still listed and is waited for.
+void stopWatchdog();
+
 } // namespace ProcessGroups

@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -146,6 +148,49 @@ TEST(ProcessGroups, EndAllEndsEveryProgramStillRunning)
     while (ProcessGroups::alive(deaf.processId()) && !killed.hasExpired())
         QThread::msleep(10);
     EXPECT_FALSE(ProcessGroups::alive(deaf.processId()));
+}
+
+TEST(ProcessGroups, AProgramKilledOutrightTakesWhatItStartedWithIt)
+{
+    // A stand-in for this program: it starts the watchdog and a group, and
+    // is then killed with SIGKILL, which no handler of its own can answer.
+    int report[2];
+    ASSERT_EQ(::pipe(report), 0);
+    const pid_t program = ::fork();
+    if (program == 0) {
+        ::close(report[0]);
+        if (!ProcessGroups::startWatchdog())
+            ::_exit(1);
+        const pid_t group = ::fork();
+        if (group == 0) {
+            ::setsid();
+            ::execl("/bin/sleep", "sleep", "1000", static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        ProcessGroups::add(group);
+        [[maybe_unused]] const ssize_t n = ::write(report[1], &group, sizeof group);
+        for (;;)
+            ::pause();
+    }
+    ::close(report[1]);
+    pid_t group = 0;
+    const ssize_t n = ::read(report[0], &group, sizeof group);
+    ::close(report[0]);
+    ASSERT_EQ(n, ssize_t(sizeof group));
+    QDeadlineTimer started(10000);
+    while (!ProcessGroups::alive(group) && !started.hasExpired())
+        QThread::msleep(10);
+    ASSERT_TRUE(ProcessGroups::alive(group));
+
+    ::kill(program, SIGKILL);
+    ::waitpid(program, nullptr, 0);
+    QDeadlineTimer ended(10000);
+    while (ProcessGroups::alive(group) && !ended.hasExpired())
+        QThread::msleep(10);
+    const bool survived = ProcessGroups::alive(group);
+    if (survived)
+        ::kill(-group, SIGKILL);
+    EXPECT_FALSE(survived);
 }
 
 } // namespace
