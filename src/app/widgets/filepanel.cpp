@@ -83,6 +83,10 @@ void FilePanel::setFilterEntries(const std::vector<std::pair<QString, QString>>&
         FilterComboBox1->addItem(description, mask);
     if (keep >= 0 && keep < FilterComboBox1->count())
         FilterComboBox1->setCurrentIndex(keep);
+    // The list shows what the box names: at start, before any document
+    // sets a mask, "Java (*.java)" stood over a list of every file.
+    if (FilterComboBox1->currentIndex() >= 0)
+        setFileMask(filterMask());
 }
 
 int FilePanel::filterIndex() const { return FilterComboBox1->currentIndex(); }
