@@ -97,7 +97,7 @@ QString userFolder()
     const QByteArray home = qgetenv("VORNIC_HOME");
     if (!home.isEmpty())
         return QDir::cleanPath(QFile::decodeName(home));
-    // The base directory specification: a relative XDG_CONFIG_HOME is ignored.
+    // As the XDG base directory rules say: a relative XDG_CONFIG_HOME is ignored.
     QString config = QFile::decodeName(qgetenv("XDG_CONFIG_HOME"));
     if (config.isEmpty() || !QDir::isAbsolutePath(config))
         config = QDir::homePath() + QStringLiteral("/.config");
