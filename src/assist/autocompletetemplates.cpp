@@ -92,22 +92,7 @@ Result<QStringList> readTemplateFile(const QString& path)
     Result<QByteArray> read = FileAccess::readRegularFile(path, kMaxTemplateFileSize);
     if (!read)
         return Result<QStringList>::failure(read.error());
-    const QByteArray bytes = read.take();
-    const QString text = ScannerText::decode(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-    QStringList lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
-            continue;
-        lines << text.mid(start, i - start);
-        if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
-            ++i;
-        start = i + 1;
-    }
-    if (start < text.size())
-        lines << text.mid(start);
-    return lines;
+    return ScannerText::decodeLines(read.take());
 }
 
 std::optional<Template> findTemplate(const QStringList& list, const QString& name)

@@ -1,10 +1,9 @@
 #include "assist/completionlist.h"
 
 #include "assist/scannertext.h"
+#include "settings/fileaccess.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 namespace CompletionList {
 namespace {
@@ -45,30 +44,12 @@ std::optional<QStringList> readListFile(const QString& path)
 {
     if (path.isEmpty())
         return std::nullopt;
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > kMaxListFileSize)
+    // Only a regular file, never waited on: a FIFO in a list's place would
+    // hang the editor at the first dot.
+    Result<QByteArray> read = FileAccess::readRegularFile(path, kMaxListFileSize);
+    if (!read)
         return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.read(kMaxListFileSize + 1);
-    if (bytes.size() > kMaxListFileSize)
-        return std::nullopt;
-    const QString text = ScannerText::decode(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-    QStringList lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
-            continue;
-        lines << text.mid(start, i - start);
-        if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
-            ++i;
-        start = i + 1;
-    }
-    if (start < text.size())
-        lines << text.mid(start);
-    return lines;
+    return ScannerText::decodeLines(read.take());
 }
 
 QString rowFor(const QString& entry)

@@ -1,5 +1,7 @@
 #include "assist/scannertext.h"
 
+#include "editor/linestore.h"
+
 #include <QByteArray>
 #include <QStringDecoder>
 
@@ -33,6 +35,16 @@ std::string encode(const QString& text)
 {
     const QByteArray utf8 = text.toUtf8();
     return std::string(utf8.constData(), std::size_t(utf8.size()));
+}
+
+QStringList decodeLines(const QByteArray& bytes)
+{
+    const QByteArray text = normalizeLineEnds(bytes);
+    QStringList lines = decode(std::string_view(text.constData(), std::size_t(text.size()))).split(QLatin1Char('\n'));
+    // What follows the last line end is a line only when it holds text.
+    if (lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
 }
 
 } // namespace ScannerText

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <string>
 #include <string_view>
@@ -26,6 +27,10 @@ std::string_view trimmed(std::string_view text);
 // A found name or declaration as text: UTF-8 when its bytes are valid UTF-8,
 // else one character per byte (8-bit documents).
 QString decode(std::string_view bytes);
+
+// The lines of a list file's bytes, decoded as decode() does, split at
+// every line end (CR LF, LF or CR); a last line without one counts.
+QStringList decodeLines(const QByteArray& bytes);
 
 // The inverse for a name to look for, in the UTF-8 form.
 std::string encode(const QString& text);
