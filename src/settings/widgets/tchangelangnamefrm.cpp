@@ -1,12 +1,11 @@
 #include "settings/widgets/tchangelangnamefrm.h"
+#include "settings/widgets/smalldialog.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -30,19 +29,7 @@ QLineEdit* buildChangeWindow(QDialog* dialog, const QString& group, const QStrin
     newLabel->setBuddy(edit);
     form->addRow(newLabel, edit);
 
-    auto* buttons = new QDialogButtonBox(dialog);
-    *ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    (*ok)->setObjectName(QStringLiteral("okButton"));
-    (*ok)->setDefault(true);
-    *cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    (*cancel)->setObjectName(QStringLiteral("cancelButton"));
-    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(dialog);
-    layout->addWidget(box);
-    layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layOutGroupWithOkCancel(dialog, box, ok, cancel);
     *oldLabelOut = oldValue;
     edit->setFocus();
     return edit;

@@ -1,12 +1,10 @@
 #include "settings/widgets/tkeywordfrm.h"
+#include "settings/widgets/smalldialog.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 TKeywordFrm::TKeywordFrm(QWidget* parent) : QDialog(parent)
 {
@@ -21,17 +19,5 @@ TKeywordFrm::TKeywordFrm(QWidget* parent) : QDialog(parent)
     label->setBuddy(Keywordtext);
     form->addRow(label, Keywordtext);
 
-    auto* buttons = new QDialogButtonBox(this);
-    okButton = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    okButton->setObjectName(QStringLiteral("okButton"));
-    okButton->setDefault(true);
-    cancelButton = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    cancelButton->setObjectName(QStringLiteral("cancelButton"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(group);
-    layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layOutGroupWithOkCancel(this, group, &okButton, &cancelButton);
 }

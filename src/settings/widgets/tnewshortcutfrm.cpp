@@ -1,14 +1,12 @@
 #include "settings/widgets/tnewshortcutfrm.h"
+#include "settings/widgets/smalldialog.h"
 
 #include "settings/widgets/keycaptureedit.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 TNewShortcutFrm::TNewShortcutFrm(const QString& oldText, QWidget* parent) : QDialog(parent)
 {
@@ -38,19 +36,7 @@ TNewShortcutFrm::TNewShortcutFrm(const QString& oldText, QWidget* parent) : QDia
     form->addRow(captureLabel, captureField);
     connect(captureField, &KeyCaptureEdit::captured, this, [this](const QString& text) { Edit1->setText(text); });
 
-    auto* buttons = new QDialogButtonBox(this);
-    okButton = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    okButton->setObjectName(QStringLiteral("okButton"));
-    okButton->setDefault(true);
-    cancelButton = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    cancelButton->setObjectName(QStringLiteral("cancelButton"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(group);
-    layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layOutGroupWithOkCancel(this, group, &okButton, &cancelButton);
     Edit1->setFocus();
     Edit1->selectAll();
 }
