@@ -3,10 +3,10 @@
 #include "app/terminationsignals.h"
 #include "app/widgets/tmainform.h"
 #include "common/shellscript.h"
-#include "settings/inifile.h"
-#include "toolchain/widgets/tprogrunfrm.h"
 #include "editor/widgets/editview.h"
 #include "editor/widgets/tsynedit.h"
+#include "settings/inifile.h"
+#include "toolchain/widgets/tprogrunfrm.h"
 #include "workspace/backupsession.h"
 #include "workspace/newdocuments.h"
 #include "workspace/widgets/documentbackups.h"
@@ -20,6 +20,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -27,12 +28,11 @@
 #include <QThread>
 #include <QTimer>
 #include <QTreeWidget>
-#include <QPlainTextEdit>
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <csignal>
+#include <cstdio>
 #include <functional>
 
 namespace {
@@ -194,6 +194,27 @@ protected:
         delete m_form;
         startProgram(button);
     }
+    // Starts this test program again as the child test `test`, told by
+    // VORNIC_<role>_CHILD and VORNIC_<role>_FILE what to do, and gathers its
+    // output into `out` until it says READY or ends.
+    bool startChild(QProcess& program, const char* role, const QString& file, const char* test, QByteArray& out)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("VORNIC_HOME", m_home.path());
+        env.insert(QStringLiteral("VORNIC_%1_CHILD").arg(QLatin1String(role)), "1");
+        env.insert(QStringLiteral("VORNIC_%1_FILE").arg(QLatin1String(role)), file);
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        program.setProcessEnvironment(env);
+        program.start(QCoreApplication::applicationFilePath(),
+                      {QStringLiteral("--gtest_filter=") + QLatin1String(test)});
+        return waitFor(
+            [&] {
+                program.waitForReadyRead(50);
+                out += program.readAllStandardOutput();
+                return out.contains("READY\n") || program.state() == QProcess::NotRunning;
+            },
+            60000);
+    }
     static QByteArray read(const QString& path)
     {
         QFile f(path);
@@ -210,20 +231,9 @@ TEST_F(RecoveryTest, TextsTypedBeforeKillNineAreOfferedAndRestoredByteForByte)
 {
     const QString savedPath = writeFile("Saved.java", SavedText);
     QProcess program;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("VORNIC_HOME", m_home.path());
-    env.insert("VORNIC_RECOVERY_CHILD", "1");
-    env.insert("VORNIC_RECOVERY_FILE", savedPath);
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    program.setProcessEnvironment(env);
-    program.start(QCoreApplication::applicationFilePath(),
-                  {"--gtest_filter=RecoveryChild.TypesIntoTwoDocumentsAndWaitsToBeKilled"});
     QByteArray out;
-    ASSERT_TRUE(waitFor([&] {
-        program.waitForReadyRead(50);
-        out += program.readAllStandardOutput();
-        return out.contains("READY\n") || program.state() == QProcess::NotRunning;
-    }, 60000));
+    ASSERT_TRUE(
+        startChild(program, "RECOVERY", savedPath, "RecoveryChild.TypesIntoTwoDocumentsAndWaitsToBeKilled", out));
     ASSERT_TRUE(out.contains("READY\n")) << out.toStdString() << program.readAllStandardError().toStdString();
     program.kill(); // SIGKILL: nothing of the program's own runs any more
     program.waitForFinished();
@@ -351,23 +361,13 @@ TEST_F(RecoveryTest, SigtermKeepsTheUnsavedTextAndLeavesNoProgramRunning)
     writeShellScript(jdk + "/javac", "exit 0");
     writeShellScript(jdk + "/java", "sleep 1000 & echo \"child $!\"; wait");
     IniFile(m_home.filePath("Vornic.ini")).WriteString("CompilerOptions", "JavaBinDir", jdk);
-    const QString source = writeFile("Hello.java", "public class Hello {\n    public static void main(String[] a) {}\n}\n");
+    const QString source =
+        writeFile("Hello.java", "public class Hello {\n    public static void main(String[] a) {}\n}\n");
 
     QProcess program;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("VORNIC_HOME", m_home.path());
-    env.insert("VORNIC_TERMINATION_CHILD", "1");
-    env.insert("VORNIC_TERMINATION_FILE", source);
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    program.setProcessEnvironment(env);
-    program.start(QCoreApplication::applicationFilePath(),
-                  {"--gtest_filter=TerminationChild.RunsAProgramTypesAndWaitsForSigterm"});
     QByteArray out;
-    ASSERT_TRUE(waitFor([&] {
-        program.waitForReadyRead(50);
-        out += program.readAllStandardOutput();
-        return out.contains("READY\n") || program.state() == QProcess::NotRunning;
-    }, 60000));
+    ASSERT_TRUE(
+        startChild(program, "TERMINATION", source, "TerminationChild.RunsAProgramTypesAndWaitsForSigterm", out));
     ASSERT_TRUE(out.contains("READY\n")) << out.toStdString() << program.readAllStandardError().toStdString();
     const qint64 child = out.mid(out.indexOf("CHILD ") + 6).split('\n').first().toLongLong();
     ASSERT_GT(child, 0);
