@@ -7,6 +7,7 @@
 #include "assist/widgets/parameterhint.h"
 #include "assist/widgets/tcustomsynautocomplete.h"
 #include "assist/widgets/tfmcompletionproposal.h"
+#include "common/framewindowtest.h"
 #include "editor/widgets/editview.h"
 #include "editor/widgets/tsynedit.h"
 #include "settings/inifile.h"
@@ -47,7 +48,7 @@ const char* const kDemo = "public class Demo {\n"
                           "    int size;\n"
                           "}\n";
 
-class CodeAssistanceTest : public ::testing::Test {
+class CodeAssistanceTest : public FrameWindowTest {
 protected:
     void SetUp() override
     {
@@ -60,19 +61,9 @@ protected:
         writeHome("completion/auto.cmp",
                   "%if\r\nif (a) {\r\n  |\r\n}\r\n#\r\n%fori\r\nfor (int i = 0; i < n; i++) {\r\n"
                   "\t|\r\n}\r\n#\r\n");
-        qputenv("VORNIC_HOME", m_home.path().toLocal8Bit());
-        m_form = new TMainForm;
-        m_form->resize(1000, 700);
-        m_form->show();
-        QCoreApplication::processEvents(); // start-up ends before a user acts
+        FrameWindowTest::SetUp();
+        startFrame();
         QApplication::setActiveWindow(m_form);
-    }
-    void TearDown() override
-    {
-        for (TEditForm* e : m_form->editors())
-            e->Modified = false;
-        delete m_form;
-        qunsetenv("VORNIC_HOME");
     }
     void writeHome(const char* name, const QByteArray& bytes)
     {
@@ -112,9 +103,7 @@ protected:
     }
     static TfmCompletionProposal* popup(TEditForm* e) { return e->JavaCompletion->popup(); }
 
-    QTemporaryDir m_home;
     QTemporaryDir m_files;
-    TMainForm* m_form = nullptr;
 };
 
 TEST_F(CodeAssistanceTest, DotAfterAStringOffersItsListAndEnterWritesTheChoice)

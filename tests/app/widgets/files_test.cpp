@@ -3,6 +3,7 @@
 // bytes, and settings typed by hand stay in range.
 #include "app/widgets/mainmenus.h"
 #include "app/widgets/tmainform.h"
+#include "common/framewindowtest.h"
 #include "editor/widgets/tsynedit.h"
 #include "editor/widgets/tsyngutter.h"
 #include "settings/fileaccess.h"
@@ -29,18 +30,8 @@ QString u8(const char* text)
     return QString::fromUtf8(text);
 }
 
-class FilesTest : public ::testing::Test {
+class FilesTest : public FrameWindowTest {
 protected:
-    void SetUp() override { qputenv("VORNIC_HOME", m_home.path().toLocal8Bit()); }
-    void TearDown() override
-    {
-        if (m_form) {
-            for (TEditForm* e : m_form->editors())
-                e->Modified = false;
-            delete m_form;
-        }
-        qunsetenv("VORNIC_HOME");
-    }
     void start()
     {
         m_form = new TMainForm;
@@ -63,8 +54,7 @@ protected:
     }
     void trigger(const char* action) { m_form->menus->action(QLatin1String(action))->trigger(); }
 
-    QTemporaryDir m_home, m_files;
-    TMainForm* m_form = nullptr;
+    QTemporaryDir m_files;
 };
 
 TEST_F(FilesTest, AnythingButARegularFileIsRefusedAtOnceNamingThePath)

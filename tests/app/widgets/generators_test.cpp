@@ -2,6 +2,7 @@
 // menu, the "Insert code.." popup, the editor's popup and the Tools menu.
 #include "app/widgets/mainmenus.h"
 #include "app/widgets/tmainform.h"
+#include "common/framewindowtest.h"
 #include "editor/widgets/tsynedit.h"
 #include "generators/widgets/texpbuilder.h"
 #include "generators/widgets/tjavaklassewizfrm.h"
@@ -23,22 +24,12 @@
 
 namespace {
 
-class GeneratorCommandsTest : public ::testing::Test {
+class GeneratorCommandsTest : public FrameWindowTest {
 protected:
     void SetUp() override
     {
-        qputenv("VORNIC_HOME", m_home.path().toLocal8Bit());
-        m_form = new TMainForm;
-        m_form->resize(1000, 700);
-        m_form->show();
-        QCoreApplication::processEvents(); // start-up ends before a user acts
-    }
-    void TearDown() override
-    {
-        for (TEditForm* e : m_form->editors())
-            e->Modified = false;
-        delete m_form;
-        qunsetenv("VORNIC_HOME");
+        FrameWindowTest::SetUp();
+        startFrame();
     }
     // A Java document holding text, the caret at column, line.
     TSynEdit* javaDocument(const QString& text, int column, int line)
@@ -59,8 +50,6 @@ protected:
         });
     }
 
-    QTemporaryDir m_home;
-    TMainForm* m_form = nullptr;
 };
 
 TEST_F(GeneratorCommandsTest, SnippetsRunFromEveryMenuThatOffersThem)

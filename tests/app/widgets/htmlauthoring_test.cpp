@@ -4,6 +4,7 @@
 #include "app/widgets/mainmenus.h"
 #include "app/widgets/tmainform.h"
 #include "app/widgets/toolpages.h"
+#include "common/framewindowtest.h"
 #include "editor/widgets/editview.h"
 #include "editor/widgets/tsynedit.h"
 #include "html/widgets/fieldtabledialog.h"
@@ -43,22 +44,12 @@
 
 namespace {
 
-class HtmlAuthoringTest : public ::testing::Test {
+class HtmlAuthoringTest : public FrameWindowTest {
 protected:
     void SetUp() override
     {
-        qputenv("VORNIC_HOME", m_home.path().toLocal8Bit());
-        m_form = new TMainForm;
-        m_form->resize(1000, 700);
-        m_form->show();
-        QCoreApplication::processEvents(); // start-up ends before a user acts
-    }
-    void TearDown() override
-    {
-        for (TEditForm* e : m_form->editors())
-            e->Modified = false;
-        delete m_form;
-        qunsetenv("VORNIC_HOME");
+        FrameWindowTest::SetUp();
+        startFrame();
     }
     TEditForm* htmlDocument(const QString& text)
     {
@@ -124,9 +115,7 @@ protected:
         static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
     }
 
-    QTemporaryDir m_home;
     QTemporaryDir m_files;
-    TMainForm* m_form = nullptr;
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 // The frame window's printing, export, statistics, spell check and tip of
 // the day commands, driven as a user drives them.
 #include "app/widgets/tmainform.h"
+#include "common/framewindowtest.h"
 #include "editor/widgets/tsynedit.h"
 #include "settings/inifile.h"
 #include "utilities/widgets/statisticswindows.h"
@@ -58,18 +59,8 @@ QString clickMessageBox(QWidget* modal)
     return text;
 }
 
-class PrintAndUtilitiesTest : public ::testing::Test {
+class PrintAndUtilitiesTest : public FrameWindowTest {
 protected:
-    void SetUp() override { qputenv("VORNIC_HOME", m_home.path().toLocal8Bit()); }
-    void TearDown() override
-    {
-        if (m_form) {
-            for (TEditForm* e : m_form->editors())
-                e->Modified = false;
-            delete m_form;
-        }
-        qunsetenv("VORNIC_HOME");
-    }
     void start()
     {
         m_form = new TMainForm;
@@ -99,9 +90,7 @@ protected:
         return nullptr;
     }
 
-    QTemporaryDir m_home;
     QTemporaryDir m_files;
-    TMainForm* m_form = nullptr;
 };
 
 // Shown at start once the frame window is up: a window manager keeps a

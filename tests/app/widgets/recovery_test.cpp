@@ -2,6 +2,7 @@
 // SIGKILL, its unsaved texts offered and restored at the next start.
 #include "app/terminationsignals.h"
 #include "app/widgets/tmainform.h"
+#include "common/framewindowtest.h"
 #include "common/shellscript.h"
 #include "editor/widgets/editview.h"
 #include "editor/widgets/tsynedit.h"
@@ -137,18 +138,8 @@ TEST(TerminationChild, RunsAProgramTypesAndWaitsForSigterm)
     QApplication::exec();
 }
 
-class RecoveryTest : public ::testing::Test {
+class RecoveryTest : public FrameWindowTest {
 protected:
-    void SetUp() override { qputenv("VORNIC_HOME", m_home.path().toLocal8Bit()); }
-    void TearDown() override
-    {
-        if (m_form) {
-            for (TEditForm* e : m_form->editors())
-                e->Modified = false;
-            delete m_form;
-        }
-        qunsetenv("VORNIC_HOME");
-    }
     QString writeFile(const QString& name, const QByteArray& bytes)
     {
         const QString path = m_files.filePath(name);
@@ -221,9 +212,7 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
 
-    QTemporaryDir m_home;
     QTemporaryDir m_files;
-    TMainForm* m_form = nullptr;
     bool m_dialogSeen = false;
 };
 

@@ -1,4 +1,5 @@
 #include "app/widgets/tmainform.h"
+#include "common/framewindowtest.h"
 #include "editor/widgets/tsynedit.h"
 #include "workspace/widgets/teditform.h"
 
@@ -10,22 +11,12 @@
 
 namespace {
 
-class MainFormAssistTest : public ::testing::Test {
+class MainFormAssistTest : public FrameWindowTest {
 protected:
     void SetUp() override
     {
-        qputenv("VORNIC_HOME", m_home.path().toLocal8Bit());
-        m_form = new TMainForm;
-        m_form->resize(1000, 700);
-        m_form->show();
-        QCoreApplication::processEvents(); // start-up ends before a user acts
-    }
-    void TearDown() override
-    {
-        for (TEditForm* e : m_form->editors())
-            e->Modified = false;
-        delete m_form;
-        qunsetenv("VORNIC_HOME");
+        FrameWindowTest::SetUp();
+        startFrame();
     }
     TEditForm* open(const QString& name, const QByteArray& bytes)
     {
@@ -38,9 +29,7 @@ protected:
         return m_form->GetActiveEditor();
     }
 
-    QTemporaryDir m_home;
     QTemporaryDir m_files;
-    TMainForm* m_form = nullptr;
 };
 
 TEST_F(MainFormAssistTest, ScannersReadTheActiveDocument)

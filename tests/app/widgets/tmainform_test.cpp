@@ -2,6 +2,7 @@
 #include "app/widgets/mainmenus.h"
 #include "app/widgets/tmainform.h"
 #include "app/widgets/toolpages.h"
+#include "common/framewindowtest.h"
 #include "editor/tsyncustomhighlighter.h"
 #include "editor/tsynhighlighterattributes.h"
 #include "editor/widgets/editview.h"
@@ -86,22 +87,12 @@ void answerNextFileDialog(const QString& path, QString* startedIn = nullptr, std
     });
 }
 
-class TMainFormTest : public ::testing::Test {
+class TMainFormTest : public FrameWindowTest {
 protected:
     void SetUp() override
     {
-        qputenv("VORNIC_HOME", m_home.path().toLocal8Bit());
-        m_form = new TMainForm;
-        m_form->resize(1000, 700);
-        m_form->show();
-        QCoreApplication::processEvents(); // start-up ends before a user acts
-    }
-    void TearDown() override
-    {
-        for (TEditForm* e : m_form->editors())
-            e->Modified = false;
-        delete m_form;
-        qunsetenv("VORNIC_HOME");
+        FrameWindowTest::SetUp();
+        startFrame();
     }
     QString writeFile(const QString& name, const QByteArray& bytes)
     {
@@ -120,9 +111,7 @@ protected:
     }
     static void settle() { QCoreApplication::processEvents(); }
 
-    QTemporaryDir m_home;
     QTemporaryDir m_files;
-    TMainForm* m_form = nullptr;
 };
 
 TEST_F(TMainFormTest, StartsWithNoDocumentState)
