@@ -110,6 +110,7 @@ protected:
         return rows;
     }
     static void settle() { QCoreApplication::processEvents(); }
+    void openGotoLineOnTenLines(TEditForm*& e, TGotoLineFrm*& dialog);
 
     QTemporaryDir m_files;
 };
@@ -844,20 +845,29 @@ TEST_F(TMainFormTest, OpenFilesColumnIsFittedAtStart)
     EXPECT_EQ(m_form->ListView1->columnWidth(0), m_form->ListView1->width() - 5);
 }
 
-// The number typed into "Goto line" is for the dialog, not the editor.
-TEST_F(TMainFormTest, GotoLineTakesTheKeyboard)
+// A ten-line document with the keyboard in its editor, and "Goto line"
+// opened from the menu with the keyboard in its box.
+void TMainFormTest::openGotoLineOnTenLines(TEditForm*& e, TGotoLineFrm*& dialog)
 {
     QByteArray text;
     for (int i = 1; i <= 10; ++i)
         text += "line " + QByteArray::number(i) + "\n";
     m_form->LoadFile(writeFile("Ten.java", text));
-    TEditForm* e = m_form->GetActiveEditor();
+    e = m_form->GetActiveEditor();
     QApplication::setActiveWindow(m_form);
     e->SynEdit1->setEditorFocus();
     m_form->menus->action("Gotoline1")->trigger();
-    auto* dialog = m_form->findChild<TGotoLineFrm*>();
+    dialog = m_form->findChild<TGotoLineFrm*>();
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialog->edit()->hasFocus(); }, 3000));
+}
+
+// The number typed into "Goto line" is for the dialog, not the editor.
+TEST_F(TMainFormTest, GotoLineTakesTheKeyboard)
+{
+    TEditForm* e = nullptr;
+    TGotoLineFrm* dialog = nullptr;
+    ASSERT_NO_FATAL_FAILURE(openGotoLineOnTenLines(e, dialog));
     QTest::keyClicks(QApplication::focusWidget(), "7");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(e->SynEdit1->caretY(), 7);
@@ -869,17 +879,9 @@ TEST_F(TMainFormTest, GotoLineTakesTheKeyboard)
 // it instead of the editor's text.
 TEST_F(TMainFormTest, GotoLineKeepsTheKeyboardAfterAWrongNumber)
 {
-    QByteArray text;
-    for (int i = 1; i <= 10; ++i)
-        text += "line " + QByteArray::number(i) + "\n";
-    m_form->LoadFile(writeFile("Ten.java", text));
-    TEditForm* e = m_form->GetActiveEditor();
-    QApplication::setActiveWindow(m_form);
-    e->SynEdit1->setEditorFocus();
-    m_form->menus->action("Gotoline1")->trigger();
-    auto* dialog = m_form->findChild<TGotoLineFrm*>();
-    ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog->edit()->hasFocus(); }, 3000));
+    TEditForm* e = nullptr;
+    TGotoLineFrm* dialog = nullptr;
+    ASSERT_NO_FATAL_FAILURE(openGotoLineOnTenLines(e, dialog));
     QTest::keyClicks(dialog->edit(), "abc");
     answerNextDialog("OK");
     QTest::keyClick(dialog->edit(), Qt::Key_Return);
