@@ -1,9 +1,12 @@
 #pragma once
 
 #include "app/widgets/tmainform.h"
+#include "settings/inifile.h"
+#include "toolchain/kitcommands.h"
 #include "workspace/widgets/teditform.h"
 
 #include <QCoreApplication>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -40,4 +43,21 @@ protected:
 
     QTemporaryDir m_home;
     TMainForm* m_form = nullptr;
+};
+
+// The same with the JDK found on this machine (JAVA_HOME/bin or javac on
+// the PATH) set as the program's kit; skipped where there is none.
+class KitFrameWindowTest : public FrameWindowTest {
+protected:
+    void SetUp() override
+    {
+        m_javaBin = KitCommands::defaultJavaBinDir(QProcessEnvironment::systemEnvironment());
+        if (m_javaBin.isEmpty())
+            GTEST_SKIP() << "no JDK found (JAVA_HOME/bin or javac on PATH): these tests need javac";
+        FrameWindowTest::SetUp();
+        IniFile(m_home.filePath("Vornic.ini")).WriteString("CompilerOptions", "JavaBinDir", m_javaBin);
+        startFrame();
+    }
+
+    QString m_javaBin;
 };

@@ -9,6 +9,7 @@
 #include "toolchain/widgets/tprogrunfrm.h"
 #include "workspace/widgets/teditform.h"
 
+#include "common/framewindowtest.h"
 #include "common/shellscript.h"
 #include "common/typing.h"
 
@@ -33,28 +34,8 @@
 namespace {
 
 // Compiles with the JDK on this machine; CI installs default-jdk-headless.
-class CompileTest : public ::testing::Test {
+class CompileTest : public KitFrameWindowTest {
 protected:
-    void SetUp() override
-    {
-        m_javaBin = KitCommands::defaultJavaBinDir(QProcessEnvironment::systemEnvironment());
-        if (m_javaBin.isEmpty())
-            GTEST_SKIP() << "no JDK found (JAVA_HOME/bin or javac on PATH): these tests need javac";
-        qputenv("VORNIC_HOME", m_home.path().toLocal8Bit());
-        IniFile(m_home.filePath("Vornic.ini")).WriteString("CompilerOptions", "JavaBinDir", m_javaBin);
-        m_form = new TMainForm;
-        m_form->show();
-        QCoreApplication::processEvents(); // start-up ends before a user acts
-    }
-    void TearDown() override
-    {
-        if (m_form) {
-            for (TEditForm* e : m_form->editors())
-                e->Modified = false;
-            delete m_form;
-        }
-        qunsetenv("VORNIC_HOME");
-    }
     QString writeJava(const QString& name, const QByteArray& text)
     {
         const QString path = m_src.filePath(name);
@@ -68,9 +49,7 @@ protected:
         IniFile(m_home.filePath("Vornic.ini")).WriteString(section, key, value);
     }
     QString log() const { return m_form->KompilatorLogTxt->toPlainText(); }
-    QTemporaryDir m_home, m_src;
-    QString m_javaBin;
-    TMainForm* m_form = nullptr;
+    QTemporaryDir m_src;
 };
 
 TEST_F(CompileTest, AnErrorIsListedAndLeadsToItsLine)

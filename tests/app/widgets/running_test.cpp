@@ -3,6 +3,7 @@
 // Window menu's list of consoles.
 #include "app/widgets/mainmenus.h"
 #include "app/widgets/tmainform.h"
+#include "common/framewindowtest.h"
 #include "editor/widgets/tsynedit.h"
 #include "settings/inifile.h"
 #include "toolchain/kitcommands.h"
@@ -24,27 +25,8 @@
 
 namespace {
 
-class RunningTest : public ::testing::Test {
+class RunningTest : public KitFrameWindowTest {
 protected:
-    void SetUp() override
-    {
-        m_javaBin = KitCommands::defaultJavaBinDir(QProcessEnvironment::systemEnvironment());
-        if (m_javaBin.isEmpty())
-            GTEST_SKIP() << "no JDK found (JAVA_HOME/bin or javac on PATH): these tests need javac";
-        qputenv("VORNIC_HOME", m_home.path().toLocal8Bit());
-        IniFile(m_home.filePath("Vornic.ini")).WriteString("CompilerOptions", "JavaBinDir", m_javaBin);
-        m_form = new TMainForm;
-        m_form->show();
-    }
-    void TearDown() override
-    {
-        if (m_form) {
-            for (TEditForm* e : m_form->editors())
-                e->Modified = false;
-            delete m_form;
-        }
-        qunsetenv("VORNIC_HOME");
-    }
     QString write(const QString& relative, const QByteArray& text)
     {
         const QString path = m_src.filePath(relative);
@@ -65,9 +47,7 @@ protected:
         return console;
     }
 
-    QTemporaryDir m_home, m_src;
-    QString m_javaBin;
-    TMainForm* m_form = nullptr;
+    QTemporaryDir m_src;
 };
 
 TEST_F(RunningTest, AClassInATwoLevelPackageRunsWithF9)
