@@ -2,6 +2,7 @@
 // a word list. Every line that is a word (trimmed, not too long) must be
 // found again, suggestions must be known words, and the words of the input
 // read as text must be non-empty runs inside it.
+#include "fuzzcheck.h"
 #include "utilities/spelldictionary.h"
 #include "utilities/spellscanner.h"
 
@@ -25,13 +26,6 @@ QString trimmedAsRead(const QString& line)
     return line.mid(start, end - start);
 }
 
-void check(bool ok, const char* what)
-{
-    if (ok)
-        return;
-    std::fprintf(stderr, "invariant violated: %s\n", what);
-    __builtin_trap();
-}
 
 } // namespace
 

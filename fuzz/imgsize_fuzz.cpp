@@ -2,6 +2,7 @@
 // through a device that traps when asked to go back or past the data, once
 // as a file (skips seek) and once as a stream (skips read). A PNG signature
 // and 24 bytes must give the header's width and height.
+#include "fuzzcheck.h"
 #include "html/bytereader.h"
 #include "html/imgsize.h"
 
@@ -13,13 +14,6 @@
 
 namespace {
 
-void check(bool ok, const char* what)
-{
-    if (ok)
-        return;
-    std::fprintf(stderr, "invariant violated: %s\n", what);
-    __builtin_trap();
-}
 
 // The input as a device that watches how it is read.
 class WatchedDevice : public QIODevice {

@@ -1,6 +1,7 @@
 // Fuzzes the INI store over a file holding the input bytes, and the integer
 // and colour conversions over the input read as text. Any broken invariant
 // traps, so libFuzzer keeps the input.
+#include "fuzzcheck.h"
 #include "settings/inifile.h"
 #include "settings/tcolor.h"
 
@@ -23,13 +24,6 @@ constexpr int kMaxSections = 4;
 constexpr int kMaxKeys = 4;
 constexpr int kMaxLines = 64;
 
-void check(bool ok, const char* what)
-{
-    if (ok)
-        return;
-    std::fprintf(stderr, "invariant violated: %s\n", what);
-    __builtin_trap();
-}
 
 // Every write of the store syncs its file to disk, several times per input;
 // on a RAM disk that costs next to nothing.

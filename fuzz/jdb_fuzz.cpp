@@ -7,6 +7,7 @@
 // line-by-line scan of the log must equal its scan of the whole log, with
 // every "X.y = " of the input watched. Any violation prints what broke and
 // traps.
+#include "fuzzcheck.h"
 #include "toolchain/jdboutputparser.h"
 #include "toolchain/watchscanner.h"
 
@@ -18,13 +19,6 @@
 
 namespace {
 
-void check(bool ok, const char* what)
-{
-    if (ok)
-        return;
-    std::fprintf(stderr, "invariant violated: %s\n", what);
-    __builtin_trap();
-}
 
 std::vector<JdbItem> parse(QByteArrayView bytes, std::uint8_t seed)
 {

@@ -2,6 +2,7 @@
 // input bytes (missing "#", stray "%", any line end): finding, editing,
 // adding and deleting templates must keep the copy consistent. Any broken
 // invariant traps, so libFuzzer keeps the input.
+#include "fuzzcheck.h"
 #include "settings/templateworkingcopy.h"
 #include "settings/textlistfile.h"
 
@@ -16,13 +17,6 @@ namespace {
 
 constexpr int kMaxNames = 16;
 
-void check(bool ok, const char* what)
-{
-    if (ok)
-        return;
-    std::fprintf(stderr, "invariant violated: %s\n", what);
-    __builtin_trap();
-}
 
 // The lines of the input as the list file reads them.
 QStringList linesOf(const std::uint8_t* data, std::size_t size)

@@ -1,24 +1,13 @@
 // Fuzzes the tips reader: the input is a tips file. Parsing must succeed or
 // give the conversion error; a parsed file's count is at least 1 and every
 // tip of the cycle from any start is a line of the file without a "#".
+#include "fuzzcheck.h"
 #include "utilities/tipsfile.h"
 
 #include <QByteArray>
 
 #include <cstdint>
 #include <cstdio>
-
-namespace {
-
-void check(bool ok, const char* what)
-{
-    if (ok)
-        return;
-    std::fprintf(stderr, "invariant violated: %s\n", what);
-    __builtin_trap();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
